@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace sw {
+
+// Months that a balance lasts under equal end-of-month withdrawals with
+// monthly compounding, or no value when it does not fall in the first
+// month ("forever"). Throws CalcFailure past 32767 months.
+std::optional<std::int16_t> HowLong(double startBalance, double yearlyRate, double withdrawal);
+
+// Balance left after `months` withdrawals, in closed form; may go negative.
+double HowMuch(double startBalance, double yearlyRate, double withdrawal, std::int16_t months);
+
+// "forever", "21 months".
+std::string FormatHowLong(std::optional<std::int16_t> months);
+// "$9,383.22", "$-1,427.61".
+std::string FormatHowMuch(double balance);
+
+}  // namespace sw

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sw {
+
+// The chosen name with ".txt" appended unless it already ends in exactly
+// ".txt" (case-sensitive).
+std::string ReportFileName(std::string_view chosenName);
+
+// One quoted record: '"', the text, '"', CR LF. The text is UTF-8; each
+// character of Latin-1 is written as its one byte, any other as '?'.
+std::string ReportFileRecord(std::string_view utf8Text);
+
+}  // namespace sw
