@@ -1,0 +1,39 @@
+#include "drawdown/drawdown.h"
+
+#include "numeric/calc_failure.h"
+#include "numeric/checked.h"
+#include "numeric/counter16.h"
+#include "numeric/display_pattern.h"
+
+namespace sw {
+
+std::optional<std::int16_t> HowLong(double startBalance, double yearlyRate, double withdrawal) {
+  const Checked B = startBalance;
+  const Checked W = withdrawal;
+  const Checked r = Checked{yearlyRate} / 1200;
+  if ((r + 1) * B - W >= B) return std::nullopt;  // the balance does not fall
+
+  Counter16 months{0};
+  for (Checked b = B; !(b < W); months.step()) b = (r + 1) * b - W;
+  return months.value();
+}
+
+double HowMuch(double startBalance, double yearlyRate, double withdrawal, std::int16_t months) {
+  const Checked B = startBalance;
+  const Checked W = withdrawal;
+  const Checked r = Checked{yearlyRate} / 1200;
+  if (months == INT16_MIN) throw CalcFailure{};  // months - 1 leaves the 16-bit range
+  Checked g = 1.0;
+  for (int pass = 0; pass <= months - 1; ++pass) g = (r + 1) * g;
+  return (g * B - (W / r) * (g - 1)).value();
+}
+
+std::string FormatHowLong(std::optional<std::int16_t> months) {
+  return months ? std::to_string(*months) + " months" : "forever";
+}
+
+std::string FormatHowMuch(double balance) {
+  return "$" + FormatWithPattern(balance, pattern::kBalance);
+}
+
+}  // namespace sw

@@ -1,0 +1,53 @@
+#include "loan/amortization.h"
+
+#include "loan/growth_factor.h"
+#include "numeric/calc_failure.h"
+#include "numeric/checked.h"
+#include "numeric/counter16.h"
+#include "numeric/field_value.h"
+
+namespace sw {
+namespace {
+
+std::int16_t MonthsOf(std::int16_t years) {
+  const int months = 12 * years;
+  if (months > INT16_MAX) throw CalcFailure{};
+  return static_cast<std::int16_t>(months);
+}
+
+Amortization Schedule(double principal, double yearlyRate, std::int16_t years) {
+  const std::int16_t n = MonthsOf(years);
+  const Checked r = Checked{yearlyRate} / 1200;
+  const Checked g = GrowthFactor(r.value(), n);
+  Checked P = principal;
+  const Checked A = ((g * r) * P) / (g - 1);
+
+  Amortization table{principal, yearlyRate, years, A.value(), {}};
+  table.rows.reserve(n);
+  for (Counter16 k{1}; k.value() <= n; k.step()) {
+    const Checked interest = P * r;
+    const Checked principalPart = A - interest;
+    P = P - principalPart;
+    table.rows.push_back({k.value(), interest.value(), principalPart.value(), P.value()});
+  }
+  return table;
+}
+
+}  // namespace
+
+AmortizationOutcome ComputeAmortization(std::string_view principal, std::string_view yearlyRate,
+                                        std::string_view years) {
+  try {
+    const double P = FieldToNumber(principal);
+    const double I = FieldToNumber(yearlyRate);
+    const std::int16_t N = FieldToInteger(years);
+    if (!(P > 0)) return std::string{amortization_message::kPrincipal};
+    if (I < 0) return std::string{amortization_message::kInterest};
+    if (!(N > 0)) return std::string{amortization_message::kYears};
+    return Schedule(P, I, N);
+  } catch (const CalcFailure&) {
+    return std::string{amortization_message::kGeneral};
+  }
+}
+
+}  // namespace sw

@@ -1,0 +1,21 @@
+#include "loan/remaining.h"
+
+#include "numeric/checked.h"
+#include "numeric/counter16.h"
+
+namespace sw {
+
+double RemainingPrincipal(double principal, double payment, double yearlyRate,
+                          std::int16_t payments) {
+  const Checked A = payment;
+  const Checked r = Checked{yearlyRate} / 1200;
+  Checked balance = principal;
+  for (Counter16 i{1}; i.value() <= payments; i.step()) {
+    const Checked interest = balance * r;
+    const Checked principalPart = A - interest;
+    balance = balance - principalPart;
+  }
+  return balance.value();
+}
+
+}  // namespace sw

@@ -1,0 +1,46 @@
+#include "report/amortization_report.h"
+
+#include "numeric/display_pattern.h"
+
+namespace sw {
+namespace {
+
+void AppendLine(std::string& text, std::string_view line) {
+  text += line;
+  text += kReportLineBreak;
+}
+
+void AppendRow(std::string& text, const AmortizationRow& row) {
+  text += FormatWithPattern(row.month, pattern::kMonthNumber);
+  text += "  ";
+  text += FormatWithPattern(row.interest, pattern::kMonthlyInterest);
+  text += "  ";
+  text += FormatWithPattern(row.principal, pattern::kMonthlyPrincipal);
+  text += "  ";
+  text += FormatWithPattern(row.balance, pattern::kBalance);
+  text += kReportLineBreak;
+}
+
+}  // namespace
+
+std::string FormatAmortization(const Amortization& table) {
+  constexpr std::size_t kTypicalRowLength = 48;
+  std::string text;
+  text.reserve(160 + table.rows.size() * kTypicalRowLength);
+  AppendLine(text, "Amortization Table for " + FormatWithPattern(table.principal, pattern::kBalance) +
+                       " at " + FormatWithPattern(table.yearlyRate, pattern::kTitleRate) + "% for " +
+                       std::to_string(table.years) + " years");
+  AppendLine(text, " #  Monthly  Monthly   Remaining");
+  AppendLine(text, "    Interest Principal Principal");
+  for (const AmortizationRow& row : table.rows) AppendRow(text, row);
+  return text;
+}
+
+std::string AmortizationReport(std::string_view principal, std::string_view yearlyRate,
+                               std::string_view years) {
+  const AmortizationOutcome outcome = ComputeAmortization(principal, yearlyRate, years);
+  if (const auto* message = std::get_if<std::string>(&outcome)) return *message;
+  return FormatAmortization(std::get<Amortization>(outcome));
+}
+
+}  // namespace sw

@@ -1,0 +1,102 @@
+#include "loan/amortization.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "report/amortization_report.h"
+
+namespace sw {
+namespace {
+
+std::string Lines(std::initializer_list<const char*> lines) {
+  std::string text;
+  for (const char* line : lines) text += std::string{line} + "\r\n";
+  return text;
+}
+
+std::size_t LineCount(const std::string& text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST(AmortizationReport, OneYearWorkedExample) {
+  EXPECT_EQ(AmortizationReport("10000", "7.5", "1"),
+            Lines({"Amortization Table for 10,000.00 at 7.500% for 1 years",
+                   " #  Monthly  Monthly   Remaining", "    Interest Principal Principal",
+                   "001  62.50  805.07  9,194.93", "002  57.47  810.11  8,384.82",
+                   "003  52.41  815.17  7,569.65", "004  47.31  820.26  6,749.39",
+                   "005  42.18  825.39  5,924.00", "006  37.02  830.55  5,093.45",
+                   "007  31.83  835.74  4,257.71", "008  26.61  840.96  3,416.74",
+                   "009  21.35  846.22  2,570.52", "010  16.07  851.51  1,719.02",
+                   "011  10.74  856.83  862.19", "012  05.39  862.19  0.00"}));
+}
+
+TEST(AmortizationReport, ThirtyYearsBeginsAndEndsAsExpected) {
+  const std::string text = AmortizationReport("100000", "6", "30");
+  EXPECT_TRUE(text.starts_with(Lines({"Amortization Table for 100,000.00 at 6.000% for 30 years",
+                                      " #  Monthly  Monthly   Remaining",
+                                      "    Interest Principal Principal",
+                                      "001  500.00  99.55  99,900.45",
+                                      "002  499.50  100.05  99,800.40"})));
+  EXPECT_TRUE(text.ends_with("\r\n360  02.98  596.57  0.00\r\n")) << text.substr(text.size() - 60);
+  EXPECT_EQ(LineCount(text), 363u);
+}
+
+TEST(ComputeAmortization, KeepsUnroundedValues) {
+  const auto table = std::get<Amortization>(ComputeAmortization("10000", "7.5", "1"));
+  EXPECT_EQ(table.payment, 867.5741688540659);
+  EXPECT_NEAR(table.rows.back().balance, 7.8e-11, 1e-11);
+  EXPECT_LT(std::get<Amortization>(ComputeAmortization("100000", "6", "30")).rows.back().balance,
+            0);
+}
+
+struct FailureCase {
+  const char* principal;
+  const char* rate;
+  const char* years;
+  std::string_view message;
+};
+
+class AmortizationFails : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(AmortizationFails, WithItsMessage) {
+  const auto& [P, I, N, message] = GetParam();
+  EXPECT_EQ(AmortizationReport(P, I, N), message) << P << " / " << I << " / " << N;
+}
+
+namespace msg = amortization_message;
+INSTANTIATE_TEST_SUITE_P(
+    Fields, AmortizationFails,
+    testing::Values(FailureCase{"0", "6", "30", msg::kPrincipal},
+                    FailureCase{"-5000", "6", "30", msg::kPrincipal},
+                    FailureCase{"100000", "-1", "30", msg::kInterest},
+                    FailureCase{"100000", "6", "0", msg::kYears},
+                    FailureCase{"100000", "6", "-3", msg::kYears},
+                    FailureCase{"100000", "6", "0.4", msg::kYears},
+                    FailureCase{"100000", "0", "30", msg::kGeneral},
+                    FailureCase{"", "6", "30", msg::kGeneral},
+                    FailureCase{"100000", "abc", "30", msg::kGeneral},
+                    FailureCase{"0", "6", "", msg::kGeneral},
+                    FailureCase{"100000", "6", "2731", msg::kGeneral},
+                    FailureCase{"100000", "6", "40000", msg::kGeneral},
+                    FailureCase{"100000", "100", "2730", msg::kGeneral},
+                    FailureCase{"1e308", "1200", "1", msg::kGeneral}));
+
+TEST(AmortizationReport, YearsRoundHalfToEven) {
+  for (const char* years : {"1.5", "2.5"}) {
+    const std::string text = AmortizationReport("1000", "6", years);
+    EXPECT_NE(text.find("% for 2 years\r\n"), std::string::npos) << years;
+    EXPECT_EQ(LineCount(text), 27u) << years;
+  }
+}
+
+TEST(AmortizationReport, LargestTable) {
+  const std::string text = AmortizationReport("100000", "0.01", "2730");
+  EXPECT_EQ(LineCount(text), 32763u);
+  EXPECT_NE(text.find("\r\n007  "), std::string::npos);
+  EXPECT_NE(text.find("\r\n1000  "), std::string::npos);
+  EXPECT_NE(text.find("\r\n32760  "), std::string::npos);
+}
+
+}  // namespace
+}  // namespace sw

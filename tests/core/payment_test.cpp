@@ -1,0 +1,90 @@
+#include "loan/payment.h"
+
+#include <gtest/gtest.h>
+
+#include "loan/growth_factor.h"
+#include "loan/loan_fields.h"
+#include "numeric/calc_failure.h"
+
+namespace sw {
+namespace {
+
+struct LoanCase {
+  const char* first;
+  const char* rate;
+  const char* years;
+  const char* expected;  // nullptr: the calculation fails
+};
+
+void ExpectField(std::string (*field)(std::string_view, std::string_view, std::string_view),
+                 const LoanCase& c) {
+  if (c.expected == nullptr) {
+    EXPECT_THROW(field(c.first, c.rate, c.years), CalcFailure)
+        << c.first << " / " << c.rate << " / " << c.years;
+  } else {
+    EXPECT_EQ(field(c.first, c.rate, c.years), c.expected)
+        << c.first << " / " << c.rate << " / " << c.years;
+  }
+}
+
+class PaymentFieldWrites : public testing::TestWithParam<LoanCase> {};
+TEST_P(PaymentFieldWrites, Result) { ExpectField(PaymentField, GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(
+    PrincipalRateYears, PaymentFieldWrites,
+    testing::Values(LoanCase{"100000", "6", "30", "599.55"},
+                    LoanCase{"1000000", "6", "30", "5,995.51"},
+                    LoanCase{"1000", "12", "0.125", "1,010.00"},
+                    LoanCase{"1000", "12", "0.375", "206.04"},
+                    LoanCase{"-100000", "6", "30", "-599.55"},
+                    LoanCase{"100000", "-6", "30", "98.48"},
+                    LoanCase{"1000", "1200", "30", "1,000.00"},
+                    LoanCase{"99,999.91", "6", "30", "599.55"},
+                    LoanCase{"0", "6", "30", "0.00"},
+                    LoanCase{"100000", "6", "2730.625", "500.00"},
+                    LoanCase{"1000", "12000", "30", nullptr}, LoanCase{"1000", "0", "30", nullptr},
+                    LoanCase{"1000", "6", "0", nullptr}, LoanCase{"1000", "6", "-1", nullptr},
+                    LoanCase{"100000", "6", "2730.7", nullptr},
+                    LoanCase{"100000", "6", "2731", nullptr},
+                    LoanCase{"100000", "6", "Infinite", nullptr}, LoanCase{"", "", "", nullptr},
+                    LoanCase{"100000", "1e-20", "30", nullptr}));
+
+class PrincipalFieldWrites : public testing::TestWithParam<LoanCase> {};
+TEST_P(PrincipalFieldWrites, Result) { ExpectField(PrincipalField, GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(
+    PaymentRateYears, PrincipalFieldWrites,
+    testing::Values(LoanCase{"599.55", "6", "30", "99,999.91"},
+                    LoanCase{"1000", "12", "1", "11,255.08"}, LoanCase{"1000", "6", "0", "0.00"},
+                    LoanCase{"0", "6", "30", "0.00"}, LoanCase{"1000", "0", "30", nullptr},
+                    LoanCase{"", "6", "30", nullptr}, LoanCase{"599.55", "6", "Infinite", nullptr}));
+
+TEST(GrowthFactor, RoundsMonthsHalfToEven) {
+  const double r = 0.01;
+  EXPECT_EQ(GrowthFactor(r, 29.5), GrowthFactor(r, 29));  // 28.5 rounds to 28: 29 months
+  EXPECT_EQ(GrowthFactor(r, 30.5), GrowthFactor(r, 31));  // 29.5 rounds to 30: 31 months
+  EXPECT_EQ(GrowthFactor(r, 1.5), 1.01);                  // 0.5 rounds to 0: one month
+  EXPECT_EQ(GrowthFactor(r, 0.4), 1.0);                   // under half a month: none
+  EXPECT_EQ(GrowthFactor(r, -100), 1.0);
+}
+
+TEST(GrowthFactor, MultipliesOncePerMonthInOrder) {
+  double expected = 1.0;
+  for (int i = 0; i < 360; ++i) expected = (0.005 + 1) * expected;
+  EXPECT_EQ(GrowthFactor(0.005, 360), expected);
+}
+
+TEST(GrowthFactor, CounterLimits) {
+  EXPECT_NO_THROW(GrowthFactor(0.0001, 32767));
+  EXPECT_THROW(GrowthFactor(0.0001, 32768), CalcFailure);  // counter must reach 32767
+  EXPECT_THROW(GrowthFactor(0.0001, 32769), CalcFailure);  // rounding leaves 16 bits
+  EXPECT_THROW(GrowthFactor(10, 360), CalcFailure);        // overflow
+}
+
+TEST(MonthlyPayment, KnownDigits) {
+  EXPECT_NEAR(MonthlyPayment(100000, 6, 30), 599.550525, 5e-7);
+  EXPECT_NEAR(LoanPrincipal(599.55, 6, 30), 99999.912409, 5e-7);
+}
+
+}  // namespace
+}  // namespace sw

@@ -1,0 +1,50 @@
+#include "loan/remaining.h"
+
+#include <gtest/gtest.h>
+
+#include "loan/loan_fields.h"
+#include "numeric/calc_failure.h"
+
+namespace sw {
+namespace {
+
+struct RemainingCase {
+  const char* principal;
+  const char* payment;
+  const char* rate;
+  const char* after;
+  const char* expected;  // nullptr: the calculation fails
+};
+
+class RemainingFieldWrites : public testing::TestWithParam<RemainingCase> {};
+
+TEST_P(RemainingFieldWrites, Result) {
+  const auto& [P, A, I, k, expected] = GetParam();
+  if (expected == nullptr) {
+    EXPECT_THROW(RemainingField(P, A, I, k), CalcFailure) << P << " " << A << " " << I << " " << k;
+  } else {
+    EXPECT_EQ(RemainingField(P, A, I, k), expected) << P << " " << A << " " << I << " " << k;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PrincipalPaymentRateAfter, RemainingFieldWrites,
+    testing::Values(RemainingCase{"100000", "599.55", "6", "12", "98,771.99"},
+                    RemainingCase{"100000", "599.55", "6", "360", "0.53"},
+                    RemainingCase{"100000", "600", "6", "360", "-451.50"},
+                    RemainingCase{"100000", "599.55", "6", "0", "100,000.00"},
+                    RemainingCase{"100000", "599.55", "6", "-3", "100,000.00"},
+                    RemainingCase{"100000", "599.55", "6", "12.5", "98,771.99"},
+                    RemainingCase{"100000", "599.55", "6", "13.5", "98,560.09"},
+                    RemainingCase{"12000", "1000", "0", "5", "7,000.00"},
+                    RemainingCase{"1000", "600", "0", "2", "-200.00"},
+                    RemainingCase{"1000", "0", "12", "12", "1,126.83"},
+                    RemainingCase{"100000", "599.55", "0", "32766", "-19,544,855.30"},
+                    RemainingCase{"100000", "599.55", "0", "32767", nullptr},
+                    RemainingCase{"100000", "599.55", "0", "40000", nullptr},
+                    RemainingCase{"100000", "599.55", "6", "", nullptr},
+                    RemainingCase{"Infinite", "599.55", "6", "12", nullptr},
+                    RemainingCase{"1e300", "0", "120000", "100", nullptr}));
+
+}  // namespace
+}  // namespace sw

@@ -1,0 +1,52 @@
+#include "loan/term.h"
+
+#include <gtest/gtest.h>
+
+#include "loan/loan_fields.h"
+#include "numeric/calc_failure.h"
+
+namespace sw {
+namespace {
+
+struct TermCase {
+  const char* principal;
+  const char* payment;
+  const char* rate;
+  const char* expected;  // nullptr: the calculation fails
+};
+
+class TermFieldWrites : public testing::TestWithParam<TermCase> {};
+
+TEST_P(TermFieldWrites, Result) {
+  const auto& [P, A, I, expected] = GetParam();
+  if (expected == nullptr) {
+    EXPECT_THROW(TermField(P, A, I), CalcFailure) << P << " / " << A << " / " << I;
+  } else {
+    EXPECT_EQ(TermField(P, A, I), expected) << P << " / " << A << " / " << I;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PrincipalPaymentRate, TermFieldWrites,
+    testing::Values(TermCase{"100000", "599.55", "6", "30.00"},
+                    TermCase{"100000", "500", "6", "Infinite"},
+                    TermCase{"100000", "400", "6", "Infinite"},
+                    TermCase{"100000", "0", "6", "Infinite"},
+                    TermCase{"120000", "1000", "0", "10.00"},
+                    TermCase{"120000", "1000", "-5", "10.00"},
+                    TermCase{"1000", "0", "0", nullptr}, TermCase{"0", "0", "0", nullptr},
+                    TermCase{"0", "100", "6", "0.00"}, TermCase{"0", "0", "6", "Infinite"},
+                    TermCase{"-1000", "100", "6", "-0.82"},
+                    TermCase{"-100000", "-100", "6", nullptr},
+                    TermCase{"100000", "600", "6", "29.94"},
+                    TermCase{"100000", "1000", "6", "11.58"},
+                    TermCase{"100000", "Infinite", "6", nullptr},
+                    TermCase{"", "599.55", "6", nullptr}));
+
+TEST(LoanTerm, IsNotRoundedToWholeMonths) {
+  EXPECT_NEAR(*LoanTerm(100000, 600, 6) * 12, 359.25, 0.005);
+  EXPECT_NEAR(*LoanTerm(100000, 599.55, 6), 30.0000735, 5e-8);
+}
+
+}  // namespace
+}  // namespace sw
