@@ -1,0 +1,61 @@
+#include <benchmark/benchmark.h>
+
+#include "loan/amortization.h"
+#include "loan/growth_factor.h"
+#include "loan/rate_search.h"
+#include "numeric/calc_failure.h"
+#include "report/amortization_report.h"
+
+namespace sw {
+namespace {
+
+void BM_GrowthFactorLongest(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(GrowthFactor(0.00001, 32767));
+}
+BENCHMARK(BM_GrowthFactorLongest);
+
+// The longest whole-year term: every trial costs 32760 multiplications.
+// A payment of 0 needs 16 halving passes, 1000 and 1666 need more, and 5000
+// lies beyond what a rate below overflow can reach, so the search fails.
+double RateOrZero(double payment) {
+  try {
+    return InterestRate(100000, payment, 2730);
+  } catch (const CalcFailure&) {
+    return 0;
+  }
+}
+
+void BM_InterestRateLongestTerm(benchmark::State& state) {
+  const auto payment = static_cast<double>(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(RateOrZero(payment));
+}
+BENCHMARK(BM_InterestRateLongestTerm)->Arg(0)->Arg(1000)->Arg(1666)->Arg(5000)->Unit(
+    benchmark::kMillisecond);
+
+void BM_AmortizationReportLargest(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(AmortizationReport("100000", "0.01", "2730"));
+}
+BENCHMARK(BM_AmortizationReportLargest)->Unit(benchmark::kMillisecond);
+
+// The same text built the naive way: every row appended to a growing text
+// that is copied each time, as a text box's text is when it is reassigned.
+std::string NaiveReport(const Amortization& table) {
+  const std::string whole = FormatAmortization(table);
+  std::string text;
+  std::size_t lineStart = 0;
+  while (lineStart < whole.size()) {
+    const std::size_t lineEnd = whole.find('\n', lineStart) + 1;
+    text = text + whole.substr(lineStart, lineEnd - lineStart);
+    lineStart = lineEnd;
+  }
+  return text;
+}
+
+void BM_AmortizationReportLargestNaive(benchmark::State& state) {
+  const auto table = std::get<Amortization>(ComputeAmortization("100000", "0.01", "2730"));
+  for (auto _ : state) benchmark::DoNotOptimize(NaiveReport(table));
+}
+BENCHMARK(BM_AmortizationReportLargestNaive)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace sw
