@@ -1,0 +1,88 @@
+#include "cli/schedule_command.h"
+
+#include <memory>
+#include <string>
+#include <variant>
+
+#include "cli/field_options.h"
+#include "cli/report_saving.h"
+#include "cli/schedule_formats.h"
+#include "cli/usage.h"
+#include "report/amortization_report.h"
+
+namespace sw::cli {
+namespace {
+
+struct ScheduleRequest {
+  std::string principal;
+  std::string rate;
+  std::string years;
+  std::string format = "text";
+  std::string saveName;
+  std::string appendName;
+  const CLI::Option* save = nullptr;
+  const CLI::Option* append = nullptr;
+
+  bool toFile() const { return save->count() > 0 || append->count() > 0; }
+};
+
+ExitCode WriteText(const Amortization& table, const ScheduleRequest& request, std::ostream& out,
+                   std::ostream& err) {
+  const std::string report = FormatAmortization(table);
+  if (request.save->count() > 0) {
+    return SaveReport(report, request.saveName, WriteMode::Replace, err);
+  }
+  if (request.append->count() > 0) {
+    return SaveReport(report, request.appendName, WriteMode::Append, err);
+  }
+  WriteReportLines(report, out);
+  return ExitCode::kSuccess;
+}
+
+ExitCode Run(const ScheduleRequest& request, std::ostream& out, std::ostream& err) {
+  if (request.toFile() && request.format != "text") {
+    return ReportUsageError("--save and --append go only with --format text", err);
+  }
+  const AmortizationOutcome outcome =
+      ComputeAmortization(request.principal, request.rate, request.years);
+  if (const auto* message = std::get_if<std::string>(&outcome)) {
+    err << *message << '\n';
+    return ExitCode::kCalcFailure;
+  }
+  const auto& table = std::get<Amortization>(outcome);
+  if (request.format == "csv") {
+    WriteCsv(table, out);
+  } else if (request.format == "json") {
+    WriteJson(table, out);
+  } else {
+    return WriteText(table, request, out, err);
+  }
+  return ExitCode::kSuccess;
+}
+
+}  // namespace
+
+void AddScheduleCommand(CLI::App& app, CommandTable& commands) {
+  CLI::App* parser = app.add_subcommand("schedule", "Month-by-month amortization table of a loan");
+  auto request = std::make_shared<ScheduleRequest>();
+  AddFieldOption(*parser, kPrincipal, request->principal);
+  AddFieldOption(*parser, kLoanRate, request->rate);
+  AddFieldOption(*parser, kYears, request->years);
+  parser->add_option("--format", request->format, "Output: the text report, or the unrounded rows")
+      ->type_name("FORMAT")
+      ->check(CLI::IsMember({"text", "csv", "json"}));
+  CLI::Option* save = parser->add_option("--save", request->saveName,
+                                         "Replace the content of FILE with the text report "
+                                         "(\".txt\" is added unless FILE ends in it)");
+  CLI::Option* append =
+      parser->add_option("--append", request->appendName, "Add the text report at the end of FILE");
+  save->type_name("FILE")->excludes(append);
+  append->type_name("FILE");
+  request->save = save;
+  request->append = append;
+  commands.push_back({parser, [request](std::ostream& out, std::ostream& err) {
+                        return Run(*request, out, err);
+                      }});
+}
+
+}  // namespace sw::cli

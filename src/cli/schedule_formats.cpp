@@ -1,0 +1,59 @@
+#include "cli/schedule_formats.h"
+
+#include <array>
+#include <charconv>
+#include <string>
+
+#include "report/amortization_report.h"
+
+namespace sw::cli {
+namespace {
+
+// The shortest text that reads back as exactly this value.
+std::string Shortest(double value) {
+  std::array<char, 32> buffer{};
+  const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+  return std::string(buffer.data(), end);
+}
+
+void WriteJsonRow(const AmortizationRow& row, std::ostream& out) {
+  out << R"({"month":)" << row.month << R"(,"interest":)" << Shortest(row.interest)
+      << R"(,"principal":)" << Shortest(row.principal) << R"(,"balance":)" << Shortest(row.balance)
+      << '}';
+}
+
+}  // namespace
+
+void WriteReportLines(std::string_view reportText, std::ostream& out) {
+  std::size_t start = 0;
+  for (auto lineBreak = reportText.find(kReportLineBreak); lineBreak != std::string_view::npos;
+       lineBreak = reportText.find(kReportLineBreak, start)) {
+    out << reportText.substr(start, lineBreak - start) << '\n';
+    start = lineBreak + kReportLineBreak.size();
+  }
+  out << reportText.substr(start);
+}
+
+void WriteCsv(const Amortization& table, std::ostream& out) {
+  out << "month,interest,principal,balance\n";
+  for (const AmortizationRow& row : table.rows) {
+    out << row.month << ',' << Shortest(row.interest) << ',' << Shortest(row.principal) << ','
+        << Shortest(row.balance) << '\n';
+  }
+}
+
+// One row a line, so that the rows can be read and compared line by line.
+void WriteJson(const Amortization& table, std::ostream& out) {
+  out << R"({"principal":)" << Shortest(table.principal) << R"(,"rate":)"
+      << Shortest(table.yearlyRate) << R"(,"years":)" << table.years << R"(,"payment":)"
+      << Shortest(table.payment) << R"(,"rows":[)";
+  const char* separator = "\n";
+  for (const AmortizationRow& row : table.rows) {
+    out << separator;
+    WriteJsonRow(row, out);
+    separator = ",\n";
+  }
+  out << "\n]}\n";
+}
+
+}  // namespace sw::cli
