@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli_process.h"
+#include "drawdown/messages.h"
+#include "loan/messages.h"
+
+namespace sw::cli_test {
+namespace {
+
+struct FieldCase {
+  std::vector<std::string> args;
+  std::string result;
+};
+
+void PrintTo(const FieldCase& c, std::ostream* os) {
+  for (const auto& arg : c.args) *os << '"' << arg << "\" ";
+}
+
+class FieldResult : public testing::TestWithParam<FieldCase> {};
+
+TEST_P(FieldResult, PrintsTheResultFieldText) {
+  const CliResult run = RunCli(GetParam().args);
+  EXPECT_EQ(run.out, GetParam().result + "\n");
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exitCode, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Loan, FieldResult,
+    testing::Values(
+        FieldCase{{"payment", "--principal", "100000", "--rate", "6", "--years", "30"}, "599.55"},
+        FieldCase{{"principal", "--payment", "599.55", "--rate", "6", "--years", "30"},
+                  "99,999.91"},
+        FieldCase{{"term", "--principal", "100000", "--payment", "500", "--rate", "6"}, "Infinite"},
+        FieldCase{{"term", "--principal", "100000", "--payment", "599.55", "--rate", "6"}, "30.00"},
+        FieldCase{{"rate", "--principal", "100000", "--payment", "599.55", "--years", "30"},
+                  "6.000"},
+        FieldCase{{"rate", "--principal", "1000", "--payment", "500", "--years", "1"}, "595.226"},
+        FieldCase{{"remaining", "--principal", "100000", "--payment", "599.55", "--rate", "6",
+                   "--after", "12"},
+                  "98,771.99"},
+        FieldCase{{"remaining", "--principal", "100000", "--payment", "599.55", "--rate", "0",
+                   "--after", "32766"},
+                  "-19,544,855.30"}));
+
+INSTANTIATE_TEST_SUITE_P(Drawdown, FieldResult,
+                         testing::Values(FieldCase{{"how-long", "--balance", "10000", "--rate", "6",
+                                                    "--withdrawal", "50"},
+                                                   "6301 months"},
+                                         FieldCase{{"how-long", "--balance", "10000", "--rate", "6",
+                                                    "--withdrawal", "49"},
+                                                   "forever"},
+                                         FieldCase{{"how-much", "--balance", "10000", "--rate", "6",
+                                                    "--withdrawal", "100", "--after", "12"},
+                                                   "$9,383.22"},
+                                         FieldCase{{"how-much", "--balance", "1000", "--rate", "12",
+                                                    "--withdrawal", "100", "--after", "24"},
+                                                   "$-1,427.61"}));
+
+// Values reach the calculation as the text a field would hold.
+INSTANTIATE_TEST_SUITE_P(
+    FieldTexts, FieldResult,
+    testing::Values(
+        FieldCase{{"payment", "--principal", " 100,000 ", "--rate", "6", "--years", "3e1"},
+                  "599.55"},
+        FieldCase{{"payment", "--principal", "-100000", "--rate", "6", "--years", "30"}, "-599.55"},
+        FieldCase{{"payment", "--principal=-100000", "--rate=6", "--years=30"}, "-599.55"},
+        FieldCase{{"payment", "--principal", "100000", "--rate", "-6", "--years", "30"}, "98.48"},
+        FieldCase{{"payment", "--principal", "100000", "--rate=-6", "--years", "30"}, "98.48"},
+        FieldCase{{"payment", "--years", "30", "--rate", "6", "--principal", "100000"}, "599.55"},
+        FieldCase{{"remaining", "--principal", "100000", "--payment", "599.55", "--rate", "6",
+                   "--after", "-3"},
+                  "100,000.00"}));
+
+struct FailureCase {
+  std::vector<std::string> args;
+  std::string_view message;
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+  for (const auto& arg : c.args) *os << '"' << arg << "\" ";
+}
+
+class FieldFailure : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(FieldFailure, PrintsOnlyTheButtonsMessage) {
+  const CliResult run = RunCli(GetParam().args);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, std::string(GetParam().message) + "\n");
+  EXPECT_EQ(run.exitCode, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryCommand, FieldFailure,
+    testing::Values(
+        FailureCase{{"payment", "--principal", "100000", "--rate", "0", "--years", "30"},
+                    loan_message::kPayment},
+        FailureCase{{"principal", "--payment", "599.55", "--rate", "0", "--years", "30"},
+                    loan_message::kPrincipal},
+        FailureCase{{"term", "--principal", "1000", "--payment", "0", "--rate", "0"},
+                    loan_message::kTerm},
+        FailureCase{{"rate", "--principal", "100000", "--payment", "599.55", "--years", "0"},
+                    loan_message::kRate},
+        FailureCase{{"remaining", "--principal", "100000", "--payment", "599.55", "--rate", "6",
+                     "--after", "32767"},
+                    loan_message::kRemaining},
+        FailureCase{{"how-long", "--balance", "32768", "--rate", "0", "--withdrawal", "1"},
+                    drawdown_message::kHowLong},
+        FailureCase{{"how-much", "--balance", "10000", "--rate", "0", "--withdrawal", "100",
+                     "--after", "12"},
+                    drawdown_message::kHowMuch}));
+
+INSTANTIATE_TEST_SUITE_P(
+    UnreadableFields, FieldFailure,
+    testing::Values(FailureCase{{"payment", "--principal", "", "--rate", "6", "--years", "30"},
+                                loan_message::kPayment},
+                    FailureCase{{"payment", "--principal=", "--rate", "6", "--years", "30"},
+                                loan_message::kPayment},
+                    FailureCase{
+                        {"payment", "--principal", "100000", "--rate", "6", "--years", "Infinite"},
+                        loan_message::kPayment},
+                    FailureCase{{"how-much", "--balance", "10000", "--rate", "6", "--withdrawal",
+                                 "100", "--after", "-x"},
+                                drawdown_message::kHowMuch}));
+
+}  // namespace
+}  // namespace sw::cli_test

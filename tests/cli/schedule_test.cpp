@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli_process.h"
+#include "worked_example.h"
+
+namespace sw::cli_test {
+namespace {
+
+std::size_t Count(const std::string& text, std::string_view part) {
+  std::size_t count = 0;
+  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
+TEST(ScheduleText, PrintsTheReportWithNewlineLineEnds) {
+  for (const auto& extra : {std::vector<std::string>{}, {"--format", "text"}}) {
+    const CliResult run = RunCli(ScheduleArgs(extra));
+    EXPECT_EQ(run.out, WorkedExampleText("\n"));
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.exitCode, 0);
+  }
+}
+
+TEST(ScheduleCsv, PrintsUnroundedRowsUnderAHeader) {
+  const CliResult run = RunCli(ScheduleArgs({"--format", "csv"}));
+  EXPECT_TRUE(
+      run.out.starts_with("month,interest,principal,balance\n"
+                          "1,62.5,805.0741688540659,9194.925831145934\n"
+                          "2,57.46828644466209,810.1058824094038,8384.819948736531\n"))
+      << run.out;
+  EXPECT_TRUE(
+      run.out.ends_with("\n12,5.3886594338766685,862.1855094201892,7.764811016386375e-11\n"))
+      << run.out;
+  EXPECT_EQ(Count(run.out, "\n"), 13u);
+  EXPECT_EQ(run.exitCode, 0);
+}
+
+TEST(ScheduleJson, PrintsInputsPaymentAndRows) {
+  const CliResult run = RunCli(ScheduleArgs({"--format", "json"}));
+  EXPECT_TRUE(run.out.starts_with(R"({"principal":10000,"rate":7.5,"years":1,)"
+                                  R"("payment":867.5741688540659,"rows":[)"))
+      << run.out;
+  EXPECT_NE(run.out.find(R"({"month":1,"interest":62.5,"principal":805.0741688540659,)"
+                         R"("balance":9194.925831145934})"),
+            std::string::npos);
+  EXPECT_EQ(Count(run.out, R"({"month":)"), 12u);
+  EXPECT_EQ(Count(run.out, "{"), Count(run.out, "}"));
+  EXPECT_EQ(Count(run.out, "["), Count(run.out, "]"));
+  EXPECT_TRUE(run.out.ends_with("}\n]}\n")) << run.out;
+  EXPECT_EQ(run.exitCode, 0);
+}
+
+struct RefusedLoan {
+  std::vector<std::string> args;
+  std::string message;
+};
+
+void PrintTo(const RefusedLoan& c, std::ostream* os) {
+  for (const auto& arg : c.args) *os << '"' << arg << "\" ";
+}
+
+class ScheduleFailure : public testing::TestWithParam<RefusedLoan> {};
+
+TEST_P(ScheduleFailure, PrintsTheMessageOnErrorInEveryFormat) {
+  for (const std::string format : {"text", "csv", "json"}) {
+    std::vector<std::string> args{"schedule", "--format", format};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const CliResult run = RunCli(args);
+    EXPECT_EQ(run.out, "") << format;
+    EXPECT_EQ(run.err, GetParam().message + "\n") << format;
+    EXPECT_EQ(run.exitCode, 1) << format;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, ScheduleFailure,
+    testing::Values(RefusedLoan{{"--principal", "-5000", "--rate", "6", "--years", "30"},
+                                "Please fill in the Principal of the loan"},
+                    RefusedLoan{{"--principal", "1000", "--rate", "-1", "--years", "30"},
+                                "Please fill in the interest for the loan"},
+                    RefusedLoan{{"--principal", "1000", "--rate", "6", "--years", "0.4"},
+                                "Please fill in the number of years to spread payments across"},
+                    RefusedLoan{{"--principal", "1000", "--rate", "0", "--years", "30"},
+                                "Please fill in the Principal, Interest, and Years of the loan"},
+                    RefusedLoan{{"--principal", "0", "--rate", "6", "--years", ""},
+                                "Please fill in the Principal, Interest, and Years of the loan"}));
+
+}  // namespace
+}  // namespace sw::cli_test
