@@ -115,16 +115,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     UnreadableFields, FieldFailure,
-    testing::Values(FailureCase{{"payment", "--principal", "", "--rate", "6", "--years", "30"},
-                                loan_message::kPayment},
-                    FailureCase{{"payment", "--principal=", "--rate", "6", "--years", "30"},
-                                loan_message::kPayment},
-                    FailureCase{
-                        {"payment", "--principal", "100000", "--rate", "6", "--years", "Infinite"},
-                        loan_message::kPayment},
-                    FailureCase{{"how-much", "--balance", "10000", "--rate", "6", "--withdrawal",
-                                 "100", "--after", "-x"},
-                                drawdown_message::kHowMuch}));
+    testing::Values(
+        FailureCase{{"payment", "--principal", "", "--rate", "6", "--years", "30"},
+                    loan_message::kPayment},
+        FailureCase{{"payment", "--principal=", "--rate", "6", "--years", "30"},
+                    loan_message::kPayment},
+        FailureCase{{"payment", "--principal", "100000", "--rate", "6", "--years", "Infinite"},
+                    loan_message::kPayment},
+        FailureCase{{"payment", "--principal", "--rate=6", "--rate", "6", "--years", "30"},
+                    loan_message::kPayment},
+        FailureCase{{"how-much", "--balance", "10000", "--rate", "6", "--withdrawal", "100",
+                     "--after", "-x"},
+                    drawdown_message::kHowMuch}));
 
 }  // namespace
 }  // namespace sw::cli_test
