@@ -33,7 +33,8 @@ std::string FormatHowLong(std::optional<std::int16_t> months) {
 }
 
 std::string FormatHowMuch(double balance) {
-  return "$" + FormatWithPattern(balance, pattern::kBalance);
+  std::string text = "$";
+  return text += FormatWithPattern(balance, pattern::kBalance);
 }
 
 }  // namespace sw
