@@ -11,42 +11,32 @@ namespace sw {
 
 std::string PaymentField(std::string_view principal, std::string_view rate,
                          std::string_view years) {
-  const double P = FieldToNumber(principal);
-  const double I = FieldToNumber(rate);
-  const double N = FieldToNumber(years);
+  const auto [P, I, N] = FieldsToNumbers(principal, rate, years);
   return FormatWithPattern(MonthlyPayment(P, I, N), pattern::kPayment);
 }
 
 std::string PrincipalField(std::string_view payment, std::string_view rate,
                            std::string_view years) {
-  const double A = FieldToNumber(payment);
-  const double I = FieldToNumber(rate);
-  const double N = FieldToNumber(years);
+  const auto [A, I, N] = FieldsToNumbers(payment, rate, years);
   return FormatWithPattern(LoanPrincipal(A, I, N), pattern::kPayment);
 }
 
 std::string TermField(std::string_view principal, std::string_view payment,
                       std::string_view rate) {
-  const double P = FieldToNumber(principal);
-  const double A = FieldToNumber(payment);
-  const double I = FieldToNumber(rate);
+  const auto [P, A, I] = FieldsToNumbers(principal, payment, rate);
   const auto years = LoanTerm(P, A, I);
   return years ? FormatWithPattern(*years, pattern::kYears) : "Infinite";
 }
 
 std::string RateField(std::string_view principal, std::string_view payment,
                       std::string_view years) {
-  const double P = FieldToNumber(principal);
-  const double A = FieldToNumber(payment);
-  const double N = FieldToNumber(years);
+  const auto [P, A, N] = FieldsToNumbers(principal, payment, years);
   return FormatWithPattern(InterestRate(P, A, N), pattern::kRate);
 }
 
 std::string RemainingField(std::string_view principal, std::string_view payment,
                            std::string_view rate, std::string_view payments) {
-  const double P = FieldToNumber(principal);
-  const double A = FieldToNumber(payment);
-  const double I = FieldToNumber(rate);
+  const auto [P, A, I] = FieldsToNumbers(principal, payment, rate);
   const std::int16_t k = FieldToInteger(payments);
   return FormatWithPattern(RemainingPrincipal(P, A, I, k), pattern::kBalance);
 }

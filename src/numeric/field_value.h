@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -18,5 +19,11 @@ std::int32_t RoundToInt32(double value);
 
 // FieldToNumber, then RoundToInt16.
 std::int16_t FieldToInteger(std::string_view text);
+
+// FieldToNumber of each text, read first to last.
+template <typename... Texts>
+std::array<double, sizeof...(Texts)> FieldsToNumbers(const Texts&... texts) {
+  return {FieldToNumber(texts)...};
+}
 
 }  // namespace sw
