@@ -1,0 +1,45 @@
+#include <QApplication>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+
+#include "ui/calculator_app.h"
+#include "ui/qt_dialogs.h"
+#include "ui/umbrella_icon.h"
+
+namespace {
+
+// A platform chosen through QT_QPA_PLATFORM, or an X11 or Wayland display.
+bool DisplayAvailable() {
+  for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+    const char* value = std::getenv(variable);
+    if (value != nullptr && *value != '\0') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "sumwright " << SUMWRIGHT_VERSION << '\n';
+    return EXIT_SUCCESS;
+  }
+  if (!DisplayAvailable()) {
+    std::cerr << "sumwright: no display available (set DISPLAY, or QT_QPA_PLATFORM=offscreen)\n";
+    return EXIT_FAILURE;
+  }
+
+  QApplication application(argc, argv);
+  QApplication::setWindowIcon(sw::ui::UmbrellaIcon());
+  // The program ends when the calculator on screen is closed, not when the
+  // last visible window happens to be hidden by a switch.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  sw::ui::QtDialogs dialogs;
+  sw::ui::CalculatorApp calculator(dialogs);
+  QObject::connect(&calculator, &sw::ui::CalculatorApp::quitRequested, &application,
+                   &QApplication::quit, Qt::QueuedConnection);
+  calculator.start();
+  return application.exec();
+}

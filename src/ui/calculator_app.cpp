@@ -1,0 +1,82 @@
+#include "ui/calculator_app.h"
+
+#include "ui/drawdown_window_handlers.h"
+#include "ui/loan_window_handlers.h"
+#include "ui/window_builder.h"
+#include "ui/window_designs.h"
+#include "ui/window_placement.h"
+
+namespace sw::ui {
+namespace {
+
+std::unique_ptr<LayoutWindow> BuildCalculatorWindow(const WindowLayout& design) {
+  auto window = BuildWindow(design);
+  LayoutWindow* built = window.get();
+  QObject::connect(built, &LayoutWindow::loaded, built, [built] { CentreOnScreen(*built); });
+  return window;
+}
+
+}  // namespace
+
+CalculatorApp::CalculatorApp(Dialogs& dialogs) : dialogs_(dialogs) {}
+
+CalculatorApp::~CalculatorApp() = default;
+
+void CalculatorApp::start() { loanWindow().showLoaded(); }
+
+LayoutWindow& CalculatorApp::loanWindow() {
+  if (!loan_) {
+    loan_ = BuildCalculatorWindow(LoanWindowDesign());
+    BindLoanWindow(*loan_, dialogs_);
+    connect(loan_->menuEntry("mnuGoToUDDC"), &QAction::triggered, this,
+            &CalculatorApp::goToDrawDown);
+    connect(loan_.get(), &LayoutWindow::closed, this, &CalculatorApp::endProgram);
+  }
+  return *loan_;
+}
+
+LayoutWindow& CalculatorApp::drawDownWindow() {
+  if (!drawDown_) {
+    drawDown_ = BuildCalculatorWindow(DrawDownWindowDesign());
+    BindDrawDownWindow(*drawDown_, dialogs_);
+    connect(drawDown_->menuEntry("mnuGoToFC"), &QAction::triggered, this,
+            &CalculatorApp::goToLoan);
+    connect(drawDown_.get(), &LayoutWindow::closed, this, &CalculatorApp::endProgram);
+  }
+  return *drawDown_;
+}
+
+LayoutWindow& CalculatorApp::reportWindow() {
+  if (!report_) {
+    report_ = BuildWindow(ReportWindowDesign());
+    connect(report_.get(), &LayoutWindow::closed, this, &CalculatorApp::unloadReportWindow);
+  }
+  return *report_;
+}
+
+// Leaving the loan window hides it before the other is shown; coming back
+// shows it before the other is hidden.
+void CalculatorApp::goToDrawDown() {
+  loanWindow().hide();
+  drawDownWindow().showLoaded();
+}
+
+void CalculatorApp::goToLoan() {
+  loanWindow().showLoaded();
+  drawDownWindow().hide();
+}
+
+// Only one calculator is ever on screen, so closing it leaves nothing to
+// work with: a hidden calculator must not keep the program running.
+void CalculatorApp::endProgram() {
+  if (report_) report_->close();
+  if (loan_) loan_->hide();
+  if (drawDown_) drawDown_->hide();
+  emit quitRequested();
+}
+
+// The window is being closed from its own close event, so it is deleted
+// once that event has been handled.
+void CalculatorApp::unloadReportWindow() { report_.release()->deleteLater(); }
+
+}  // namespace sw::ui

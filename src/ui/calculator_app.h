@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "ui/dialogs.h"
+#include "ui/layout_window.h"
+
+namespace sw::ui {
+
+// Owns the three windows, each existing at most once, and switches between
+// the two calculators.
+class CalculatorApp : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit CalculatorApp(Dialogs& dialogs);
+  ~CalculatorApp() override;
+
+  // Shows frmAPIN, centred, with the focus in txtA.
+  void start();
+
+  // The first reference to a window builds it; a calculator window is
+  // centred when it is first shown and stays loaded while hidden.
+  LayoutWindow& loanWindow();
+  LayoutWindow& drawDownWindow();
+  // frmPrintOutput is unloaded, with its text, when the user closes it.
+  LayoutWindow& reportWindow();
+  LayoutWindow* loadedReportWindow() const { return report_.get(); }
+
+  Dialogs& dialogs() const { return dialogs_; }
+
+ signals:
+  // The user closed the calculator window on screen: the program ends.
+  void quitRequested();
+
+ private:
+  void goToDrawDown();
+  void goToLoan();
+  void endProgram();
+  void unloadReportWindow();
+
+  Dialogs& dialogs_;
+  std::unique_ptr<LayoutWindow> loan_;
+  std::unique_ptr<LayoutWindow> drawDown_;
+  std::unique_ptr<LayoutWindow> report_;
+};
+
+}  // namespace sw::ui

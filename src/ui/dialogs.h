@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace sw::ui {
+
+enum class MessageButtons { Ok };
+enum class MessageIcon { None, Information };
+
+// The modal dialogs that handlers open. The application uses QtDialogs;
+// tests substitute one that records each request and answers at once.
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // A modal message box; returns when the user has closed it. Lines of the
+  // prompt are separated by "\r\n".
+  virtual void message(QWidget* parent, const QString& title, const QString& prompt,
+                       MessageButtons buttons, MessageIcon icon) = 0;
+
+  // The save-file dialog: the chosen file name, or nothing when the user
+  // cancels. The filter is a pattern list such as "*.txt".
+  virtual std::optional<QString> askSaveFileName(QWidget* parent, const QString& title,
+                                                 const QString& filter,
+                                                 const QString& proposedName) = 0;
+};
+
+}  // namespace sw::ui

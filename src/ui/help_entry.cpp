@@ -1,0 +1,14 @@
+#include "ui/help_entry.h"
+
+namespace sw::ui {
+
+void BindHelpEntry(LayoutWindow& window, Dialogs& dialogs, const QString& entry,
+                   const HelpText& text) {
+  QObject::connect(window.menuEntry(entry), &QAction::triggered, &window,
+                   [&window, &dialogs, text] {
+                     dialogs.message(&window, text.title, text.prompt(), MessageButtons::Ok,
+                                     MessageIcon::Information);
+                   });
+}
+
+}  // namespace sw::ui

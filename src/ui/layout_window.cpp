@@ -1,0 +1,76 @@
+#include "ui/layout_window.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <stdexcept>
+
+namespace sw::ui {
+
+LayoutWindow::LayoutWindow(WindowLayout design) : design_(std::move(design)) {
+  setObjectName(QString::fromStdString(design_.name));
+}
+
+QWidget* LayoutWindow::clientArea() const {
+  return findChild<QWidget*>(kClientAreaName, Qt::FindDirectChildrenOnly);
+}
+
+QWidget* LayoutWindow::control(const QString& name) const {
+  auto* found = clientArea()->findChild<QWidget*>(name);
+  if (found == nullptr) {
+    throw std::logic_error("no control " + name.toStdString() + " in " + design_.name);
+  }
+  return found;
+}
+
+QPushButton* LayoutWindow::button(const QString& name) const {
+  auto* found = qobject_cast<QPushButton*>(control(name));
+  if (found == nullptr) throw std::logic_error(name.toStdString() + " is not a button");
+  return found;
+}
+
+QAction* LayoutWindow::menuEntry(const QString& name) const {
+  auto* found = findChild<QMenuBar*>()->findChild<QAction*>(name);
+  if (found == nullptr) {
+    throw std::logic_error("no menu entry " + name.toStdString() + " in " + design_.name);
+  }
+  return found;
+}
+
+QString LayoutWindow::text(const QString& name) const {
+  QWidget* box = control(name);
+  if (auto* line = qobject_cast<QLineEdit*>(box)) return line->text();
+  if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) return lines->toPlainText();
+  throw std::logic_error(name.toStdString() + " is not a text box");
+}
+
+void LayoutWindow::setText(const QString& name, const QString& text) {
+  QWidget* box = control(name);
+  if (auto* line = qobject_cast<QLineEdit*>(box)) {
+    line->setText(text);
+  } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
+    lines->setPlainText(text);
+  } else {
+    throw std::logic_error(name.toStdString() + " is not a text box");
+  }
+}
+
+void LayoutWindow::showLoaded() {
+  if (!loaded_) {
+    loaded_ = true;
+    // Created first, so that the outer frame is known where the platform tells it.
+    create();
+    emit loaded();
+    const auto stops = TabStops(design_);
+    if (!stops.empty()) control(QString::fromStdString(stops.front()->name))->setFocus();
+  }
+  show();
+}
+
+void LayoutWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit closed();
+}
+
+}  // namespace sw::ui

@@ -1,0 +1,36 @@
+#include "ui/qt_dialogs.h"
+
+#include <QFileDialog>
+
+namespace sw::ui {
+
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& title,
+                                            const QString& prompt, MessageButtons buttons,
+                                            MessageIcon icon) {
+  const auto boxIcon =
+      icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon;
+  const auto boxButtons = buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::NoButton;
+  auto box = std::make_unique<QMessageBox>(boxIcon, title, QString(prompt).replace("\r\n", "\n"),
+                                           boxButtons, parent);
+  // Prompts are plain text: "<Calculate>" must not be taken for markup.
+  box->setTextFormat(Qt::PlainText);
+  return box;
+}
+
+void QtDialogs::message(QWidget* parent, const QString& title, const QString& prompt,
+                        MessageButtons buttons, MessageIcon icon) {
+  MakeMessageBox(parent, title, prompt, buttons, icon)->exec();
+}
+
+std::optional<QString> QtDialogs::askSaveFileName(QWidget* parent, const QString& title,
+                                                  const QString& filter,
+                                                  const QString& proposedName) {
+  // The same dialog serves appending, where an existing file is the point,
+  // so it never asks whether to replace one.
+  const QString chosen = QFileDialog::getSaveFileName(parent, title, proposedName, filter,
+                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen;
+}
+
+}  // namespace sw::ui

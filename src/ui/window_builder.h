@@ -1,0 +1,15 @@
+#pragma once
+
+#include <memory>
+
+#include "ui/layout_window.h"
+#include "ui/window_layout.h"
+
+namespace sw::ui {
+
+// Builds a window from its design at 15 twips per pixel: menu bar, client
+// area, every control in its container with its colours, stacking and tab
+// order, the font, the border and the icon.
+std::unique_ptr<LayoutWindow> BuildWindow(const WindowLayout& design);
+
+}  // namespace sw::ui

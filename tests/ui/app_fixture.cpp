@@ -1,0 +1,38 @@
+#include "app_fixture.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+namespace sw::ui::test {
+
+AppFixture::AppFixture() : app_(std::make_unique<CalculatorApp>(dialogs_)) { app_->start(); }
+
+AppFixture::~AppFixture() = default;
+
+LayoutWindow& AppFixture::goToDrawDown() {
+  Choose(loan(), "mnuGoToUDDC");
+  return app_->drawDownWindow();
+}
+
+QStringList AppFixture::unexpectedDialogs() const {
+  QStringList result = dialogs_.untaken();
+  for (const QString& title : guard_.caught()) result.append("modal dialog \"" + title + "\"");
+  return result;
+}
+
+void Type(LayoutWindow& window, const QString& field, const QString& text) {
+  auto* box = qobject_cast<QLineEdit*>(window.control(field));
+  box->selectAll();
+  QTest::keyClick(box, Qt::Key_Delete);
+  QTest::keyClicks(box, text);
+}
+
+void Click(LayoutWindow& window, const QString& button) {
+  QTest::mouseClick(window.button(button), Qt::LeftButton);
+}
+
+void Choose(LayoutWindow& window, const QString& menuEntry) {
+  window.menuEntry(menuEntry)->trigger();
+}
+
+}  // namespace sw::ui::test

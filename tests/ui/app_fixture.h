@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "modal_guard.h"
+#include "recording_dialogs.h"
+#include "ui/calculator_app.h"
+
+namespace sw::ui::test {
+
+// A started application with recorded dialogs, fresh for every test.
+class AppFixture {
+ public:
+  AppFixture();
+  ~AppFixture();
+
+  CalculatorApp& app() { return *app_; }
+  RecordingDialogs& dialogs() { return dialogs_; }
+  LayoutWindow& loan() { return app_->loanWindow(); }
+  // Reached the way a user does: through the loan window's Tools menu.
+  LayoutWindow& goToDrawDown();
+
+  // Dialogs that appeared without the test taking them; empty when all was
+  // as expected.
+  QStringList unexpectedDialogs() const;
+
+ private:
+  RecordingDialogs dialogs_;
+  ModalGuard guard_;
+  std::unique_ptr<CalculatorApp> app_;
+};
+
+// User actions on real widgets.
+void Type(LayoutWindow& window, const QString& field, const QString& text);
+void Click(LayoutWindow& window, const QString& button);
+void Choose(LayoutWindow& window, const QString& menuEntry);
+
+}  // namespace sw::ui::test

@@ -1,0 +1,133 @@
+#include <QTest>
+
+#include "app_fixture.h"
+#include "drawdown/messages.h"
+#include "field_snapshot.h"
+
+using namespace sw::ui;
+using namespace sw::ui::test;
+
+namespace {
+
+const QStringList kDrawDownFields = {"txtStartBalance", "txtInterest", "txtA",
+                                     "txtHowLong",      "txtN",        "txtRemaining"};
+constexpr char kOldResult[] = "old result";
+
+QString Message(std::string_view text) { return QString::fromUtf8(text.data(), text.size()); }
+
+}  // namespace
+
+class DrawDownButtonsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { fixture_ = std::make_unique<AppFixture>(); }
+  void cleanup() {
+    const QStringList unexpected = fixture_->unexpectedDialogs();
+    fixture_.reset();
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join('\n')));
+  }
+
+  void writesOnlyItsResultField_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("expected");
+
+    const QStringList start = {"txtStartBalance=10000", "txtInterest=6"};
+    QTest::newRow("how long") << "cmdHowLong" << (start + QStringList{"txtA=500"})
+                              << "txtHowLong" << "21 months";
+    QTest::newRow("how long, interest covers it")
+        << "cmdHowLong" << (start + QStringList{"txtA=49"}) << "txtHowLong" << "forever";
+    QTest::newRow("how long ignores months")
+        << "cmdHowLong" << (start + QStringList{"txtA=50", "txtN=abc"}) << "txtHowLong"
+        << "6301 months";
+    QTest::newRow("how much") << "cmdHowMuch" << (start + QStringList{"txtA=100", "txtN=12"})
+                              << "txtRemaining" << "$9,383.22";
+    QTest::newRow("how much, overdrawn")
+        << "cmdHowMuch"
+        << QStringList{"txtStartBalance=1000", "txtInterest=12", "txtA=100", "txtN=24"}
+        << "txtRemaining" << "$-1,427.61";
+  }
+
+  void writesOnlyItsResultField() {
+    QFETCH(QString, button);
+    QFETCH(QStringList, fields);
+    QFETCH(QString, result);
+    QFETCH(QString, expected);
+    LayoutWindow& window = fixture_->goToDrawDown();
+    Type(window, result, kOldResult);
+    Fill(window, fields);
+    FieldSnapshot before = Snapshot(window, kDrawDownFields);
+
+    Click(window, button);
+
+    before[result] = expected;
+    QCOMPARE(Snapshot(window, kDrawDownFields), before);
+  }
+
+  void failureShowsMessageAndChangesNothing_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("message");
+
+    const QString howLong = Message(sw::drawdown_message::kHowLong);
+    const QString howMuch = Message(sw::drawdown_message::kHowMuch);
+    QTest::newRow("how long, all empty") << "cmdHowLong" << QStringList{} << "txtHowLong"
+                                         << howLong;
+    QTest::newRow("how long, beyond 32767 months")
+        << "cmdHowLong" << QStringList{"txtStartBalance=32768", "txtInterest=0", "txtA=1"}
+        << "txtHowLong" << howLong;
+    QTest::newRow("how much, all empty") << "cmdHowMuch" << QStringList{} << "txtRemaining"
+                                         << howMuch;
+    QTest::newRow("how much, zero rate")
+        << "cmdHowMuch"
+        << QStringList{"txtStartBalance=10000", "txtInterest=0", "txtA=100", "txtN=12"}
+        << "txtRemaining" << howMuch;
+    QTest::newRow("how much, months out of range")
+        << "cmdHowMuch"
+        << QStringList{"txtStartBalance=10000", "txtInterest=6", "txtA=100", "txtN=32768"}
+        << "txtRemaining" << howMuch;
+  }
+
+  void failureShowsMessageAndChangesNothing() {
+    QFETCH(QString, button);
+    QFETCH(QStringList, fields);
+    QFETCH(QString, result);
+    QFETCH(QString, message);
+    LayoutWindow& window = fixture_->goToDrawDown();
+    Type(window, result, kOldResult);
+    Fill(window, fields);
+    const FieldSnapshot before = Snapshot(window, kDrawDownFields);
+
+    Click(window, button);
+
+    QCOMPARE(Snapshot(window, kDrawDownFields), before);
+    const QList<RecordedMessage> shown = fixture_->dialogs().takeMessages();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].title, QString("Zero Value Error"));
+    QCOMPARE(shown[0].prompt, message);
+    QCOMPARE(shown[0].buttons, MessageButtons::Ok);
+    QCOMPARE(shown[0].icon, MessageIcon::None);
+    QCOMPARE(shown[0].parent, &window);
+  }
+
+  // The loan window's fields of the same names are separate controls.
+  void fieldsAreSeparateFromTheLoanWindow() {
+    Fill(fixture_->loan(), {"txtA=599.55", "txtN=30"});
+    LayoutWindow& window = fixture_->goToDrawDown();
+    Fill(window, {"txtStartBalance=10000", "txtInterest=6", "txtA=500", "txtN=12"});
+    Click(window, "cmdHowMuch");
+    QCOMPARE(window.text("txtA"), QString("500"));
+    QCOMPARE(fixture_->loan().text("txtA"), QString("599.55"));
+    QCOMPARE(fixture_->loan().text("txtN"), QString("30"));
+    QCOMPARE(fixture_->loan().text("txtRemaining"), QString());
+  }
+
+ private:
+  std::unique_ptr<AppFixture> fixture_;
+};
+
+QTEST_MAIN(DrawDownButtonsTest)
+#include "drawdown_buttons_test.moc"

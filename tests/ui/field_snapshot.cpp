@@ -1,0 +1,20 @@
+#include "field_snapshot.h"
+
+#include "app_fixture.h"
+
+namespace sw::ui::test {
+
+FieldSnapshot Snapshot(const LayoutWindow& window, const QStringList& fields) {
+  FieldSnapshot snapshot;
+  for (const QString& field : fields) snapshot.insert(field, window.text(field));
+  return snapshot;
+}
+
+void Fill(LayoutWindow& window, const QStringList& assignments) {
+  for (const QString& assignment : assignments) {
+    const qsizetype split = assignment.indexOf('=');
+    Type(window, assignment.left(split), assignment.mid(split + 1));
+  }
+}
+
+}  // namespace sw::ui::test

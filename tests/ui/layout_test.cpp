@@ -1,0 +1,342 @@
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include "ui/umbrella_icon.h"
+#include "ui/window_builder.h"
+#include "ui/window_designs.h"
+#include "ui/window_font.h"
+
+using namespace sw::ui;
+
+namespace {
+
+const WindowLayout& DesignNamed(const QString& name) {
+  for (const WindowLayout* design :
+       {&LoanWindowDesign(), &DrawDownWindowDesign(), &ReportWindowDesign()}) {
+    if (design->name == name.toStdString()) return *design;
+  }
+  throw std::invalid_argument("no design " + name.toStdString());
+}
+
+QColor Colour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+void AddWindowColumn() {
+  QTest::addColumn<QString>("window");
+  for (const char* name : {"frmAPIN", "frmDrawDown", "frmPrintOutput"}) {
+    QTest::newRow(name) << QString(name);
+  }
+}
+
+QStringList MenuTree(const LayoutWindow& window) {
+  QStringList tree;
+  for (QAction* heading : window.findChild<QMenuBar*>()->actions()) {
+    tree << heading->menu()->objectName() + " " + heading->text();
+    for (QAction* entry : heading->menu()->actions()) {
+      tree << "  " + entry->objectName() + " " + (entry->isSeparator() ? "-" : entry->text()) +
+                  (entry->isEnabled() ? "" : " (disabled)");
+    }
+  }
+  return tree;
+}
+
+}  // namespace
+
+class LayoutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void windows_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<bool>("sizable");
+    QTest::addColumn<QColor>("background");
+    QTest::newRow("loan") << "frmAPIN" << "Sumwright Calculator" << QSize(446, 232) << false
+                          << QColor(0, 0, 0);
+    QTest::newRow("draw-down") << "frmDrawDown" << "Uniform Draw-Down Calculator"
+                               << QSize(420, 291) << false << QColor(64, 0, 64);
+    QTest::newRow("report") << "frmPrintOutput" << "Trajectory Results" << QSize(282, 352)
+                            << true << QColor(255, 255, 255);
+  }
+
+  void windows() {
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+    QFETCH(QSize, client);
+    QFETCH(bool, sizable);
+    QFETCH(QColor, background);
+    auto built = BuildWindow(DesignNamed(window));
+    built->show();
+
+    QCOMPARE(built->objectName(), window);
+    QCOMPARE(built->windowTitle(), caption);
+    QCOMPARE(built->clientArea()->size(), client);
+    QCOMPARE(built->clientArea()->palette().color(QPalette::Window), background);
+    QVERIFY(built->clientArea()->autoFillBackground());
+    const Qt::WindowFlags flags = built->windowFlags();
+    QCOMPARE(flags.testFlag(Qt::WindowMaximizeButtonHint), sizable);
+    QCOMPARE(flags.testFlag(Qt::WindowMinimizeButtonHint), sizable);
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QCOMPARE(built->minimumSize() == built->maximumSize(), !sizable);
+    QCOMPARE(built->height(),
+             client.height() + built->findChild<QMenuBar*>()->sizeHint().height());
+  }
+
+  // Spot checks of the designs themselves, in pixels.
+  void controlGeometry_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("rect");
+    QTest::newRow("lblA") << "frmAPIN" << "lblA" << "clientArea" << QRect(16, 16, 137, 25);
+    QTest::newRow("lblN") << "frmAPIN" << "lblN" << "clientArea" << QRect(8, 112, 145, 25);
+    QTest::newRow("txtN") << "frmAPIN" << "txtN" << "clientArea" << QRect(168, 112, 129, 24);
+    QTest::newRow("cmdIpan") << "frmAPIN" << "cmdIpan" << "clientArea"
+                             << QRect(312, 80, 105, 25);
+    QTest::newRow("fraRemaining") << "frmAPIN" << "fraRemaining" << "clientArea"
+                                  << QRect(8, 144, 433, 81);
+    QTest::newRow("txtMonths") << "frmAPIN" << "txtMonths" << "fraRemaining"
+                               << QRect(64, 16, 49, 25);
+    QTest::newRow("lblPayments") << "frmAPIN" << "lblPayments" << "fraRemaining"
+                                 << QRect(120, 16, 257, 33);
+    QTest::newRow("txtInterest") << "frmDrawDown" << "txtInterest" << "clientArea"
+                                 << QRect(192, 48, 73, 25);
+    QTest::newRow("Label5") << "frmDrawDown" << "Label5" << "clientArea"
+                            << QRect(280, 88, 129, 25);
+    QTest::newRow("Frame1") << "frmDrawDown" << "Frame1" << "clientArea"
+                            << QRect(8, 120, 401, 65);
+    QTest::newRow("txtHowLong") << "frmDrawDown" << "txtHowLong" << "Frame1"
+                                << QRect(208, 24, 177, 25);
+    QTest::newRow("Frame2") << "frmDrawDown" << "Frame2" << "clientArea"
+                            << QRect(8, 176, 401, 89);
+    QTest::newRow("cmdHowMuch") << "frmDrawDown" << "cmdHowMuch" << "Frame2"
+                                << QRect(8, 48, 241, 25);
+    QTest::newRow("txtText") << "frmPrintOutput" << "txtText" << "clientArea"
+                             << QRect(0, 24, 281, 329);
+  }
+
+  void controlGeometry() {
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, container);
+    QFETCH(QRect, rect);
+    auto built = BuildWindow(DesignNamed(window));
+    QWidget* widget = built->control(control);
+    QCOMPARE(widget->geometry(), rect);
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+  }
+
+  // Every control of every design is built as designed.
+  void everyControlFollowsItsDesign_data() { AddWindowColumn(); }
+
+  void everyControlFollowsItsDesign() {
+    QFETCH(QString, window);
+    const WindowLayout& design = DesignNamed(window);
+    auto built = BuildWindow(design);
+    for (const ControlLayout& control : design.controls) {
+      if (control.kind == ControlKind::FileDialog) continue;
+      const QString name = QString::fromStdString(control.name);
+      QWidget* widget = built->control(name);
+      QCOMPARE(widget->geometry(),
+               QRect(control.rect.left / 15, control.rect.top / 15,
+                     qRound(control.rect.width / 15.0), qRound(control.rect.height / 15.0)));
+      QCOMPARE(widget->focusPolicy(), TakesFocus(control) ? Qt::StrongFocus : Qt::NoFocus);
+      QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(name));
+      QVERIFY(widget->isEnabled());
+      if (control.background) {
+        QCOMPARE(widget->palette().color(QPalette::Window), Colour(*control.background));
+        QVERIFY(widget->autoFillBackground());
+      }
+      if (control.foreground) {
+        QCOMPARE(widget->palette().color(QPalette::WindowText), Colour(*control.foreground));
+      }
+    }
+  }
+
+  void controlKinds() {
+    auto loan = BuildWindow(LoanWindowDesign());
+    auto* lblA = qobject_cast<QLabel*>(loan->control("lblA"));
+    QVERIFY(lblA->alignment().testFlag(Qt::AlignRight));
+    QCOMPARE(lblA->palette().color(QPalette::WindowText), QColor(Qt::white));
+    auto* lblAfter = qobject_cast<QLabel*>(loan->control("lblAfter"));
+    QVERIFY(lblAfter->alignment().testFlag(Qt::AlignLeft));
+    auto* frame = qobject_cast<QFrame*>(loan->control("fraRemaining"));
+    QCOMPARE(frame->frameShape(), QFrame::Box);
+    QCOMPARE(frame->frameShadow(), QFrame::Plain);
+
+    // Text boxes and buttons keep the platform's colours on a black window.
+    auto* txtA = qobject_cast<QLineEdit*>(loan->control("txtA"));
+    const QPalette platform = QApplication::palette(txtA);
+    for (QWidget* widget : {loan->control("txtA"), loan->control("cmdApin")}) {
+      for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base,
+                              QPalette::Text, QPalette::Button, QPalette::ButtonText}) {
+        QCOMPARE(widget->palette().color(role), platform.color(role));
+      }
+    }
+    QVERIFY(!txtA->isReadOnly());
+    QVERIFY(txtA->maxLength() > 1'000'000);
+    QVERIFY(txtA->text().isEmpty());
+    QVERIFY(!loan->button("cmdApin")->autoDefault());
+    QVERIFY(!loan->button("cmdApin")->isDefault());
+
+    auto report = BuildWindow(ReportWindowDesign());
+    auto* text = qobject_cast<QPlainTextEdit*>(report->control("txtText"));
+    QVERIFY(text != nullptr);
+    QCOMPARE(text->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QCOMPARE(text->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QVERIFY(!text->isReadOnly());
+    report->setText("txtText", "first\r\nsecond");
+    QCOMPARE(report->text("txtText"), QString("first\nsecond"));
+  }
+
+  // Labels lie below the fields and buttons they overlap; of two frames
+  // the one earlier in the design lies above.
+  void stacking() {
+    auto loan = BuildWindow(LoanWindowDesign());
+    QWidget* frame = loan->control("fraRemaining");
+    QCOMPARE(frame->childAt(170, 45)->objectName(), QString("txtRemaining"));
+    QCOMPARE(frame->childAt(320, 45)->objectName(), QString("cmdRemaining"));
+    QCOMPARE(frame->childAt(130, 30)->objectName(), QString("lblPayments"));
+
+    auto drawDown = BuildWindow(DrawDownWindowDesign());
+    QCOMPARE(drawDown->clientArea()->childAt(200, 180)->objectName(), QString("Frame2"));
+    QCOMPARE(drawDown->clientArea()->childAt(200, 170)->objectName(), QString("Frame1"));
+  }
+
+  void tabOrder_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("loan") << "frmAPIN"
+                          << QStringList{"txtA",    "cmdApin",      "txtP",      "cmdPain",
+                                         "txtI",    "cmdIpan",      "txtN",      "cmdNaip",
+                                         "txtRemaining", "txtMonths", "cmdRemaining", "txtA"};
+    QTest::newRow("draw-down") << "frmDrawDown"
+                               << QStringList{"txtStartBalance", "txtInterest", "txtA",
+                                              "cmdHowLong",      "txtHowLong",  "txtN",
+                                              "cmdHowMuch",      "txtRemaining",
+                                              "txtStartBalance"};
+  }
+
+  void tabOrder() {
+    QFETCH(QString, window);
+    QFETCH(QStringList, order);
+    auto built = BuildWindow(DesignNamed(window));
+    built->showLoaded();
+    QVERIFY(QTest::qWaitForWindowActive(built.get()));
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (qsizetype step = 1; step < order.size(); ++step) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, order);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), order[order.size() - 2]);
+  }
+
+  void menus_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("tree");
+    QTest::newRow("loan") << "frmAPIN"
+                          << QStringList{"mnuTools Tools",
+                                         "  mnuAmortTable Amortization Table",
+                                         "  mnuGoToUDDC Uniform Draw Down Calculator",
+                                         "mnuHelp Help",
+                                         "  mnuHowTo How To",
+                                         "  mnuLine -",
+                                         "  mnuAbout About"};
+    QTest::newRow("draw-down") << "frmDrawDown"
+                               << QStringList{"mnuGoTo Go To...",
+                                              "  mnuGoToFC Sumwright Calculator",
+                                              "mnuDDHelp Help",
+                                              "  mnuWhat What Is This?",
+                                              "  mnudash -",
+                                              "  mnuAbout About"};
+    QTest::newRow("report") << "frmPrintOutput"
+                            << QStringList{"mnuFile &File",       "  mnuPrint &Print",
+                                           "  mnuseparate1 -",    "  mnuSave &Save",
+                                           "  mnuSaveAs Save As...", "  mnuseparate2 -",
+                                           "  mnuAppend Append",  "  mnuAppendTo Append To..."};
+  }
+
+  void menus() {
+    QFETCH(QString, window);
+    QFETCH(QStringList, tree);
+    auto built = BuildWindow(DesignNamed(window));
+    QCOMPARE(MenuTree(*built), tree);
+    QVERIFY(!built->findChild<QMenuBar*>()->isNativeMenuBar());
+  }
+
+  // The font really drawn is the one chosen: the design's face or its
+  // stand-in, not whatever the font configuration falls back to.
+  void font_data() { AddWindowColumn(); }
+
+  void font() {
+    QFETCH(QString, window);
+    const WindowLayout& design = DesignNamed(window);
+    auto built = BuildWindow(design);
+    const QString face = ResolveFontFace(design.font);
+    QVERIFY(face == "MS Sans Serif" || face == kSubstituteFace);
+    const QFontInfo info(built->clientArea()->font());
+    QCOMPARE(info.family(), face);
+    QCOMPARE(info.bold(), design.font.bold);
+    QCOMPARE(built->clientArea()->font().pointSizeF(), 9.75);
+    QCOMPARE(info.pixelSize(), 13);
+  }
+
+  void everyCaptionFitsItsBox_data() { AddWindowColumn(); }
+
+  void everyCaptionFitsItsBox() {
+    QFETCH(QString, window);
+    auto built = BuildWindow(DesignNamed(window));
+    for (QLabel* label : built->clientArea()->findChildren<QLabel*>()) {
+      const QFontMetrics metrics = label->fontMetrics();
+      const QRect box = label->contentsRect();
+      QVERIFY2(metrics.horizontalAdvance(label->text()) <= box.width(),
+               qPrintable(label->objectName()));
+      QVERIFY2(metrics.height() <= box.height(), qPrintable(label->objectName()));
+    }
+    for (QPushButton* button : built->clientArea()->findChildren<QPushButton*>()) {
+      QStyleOptionButton option;
+      option.initFrom(button);
+      option.text = button->text();
+      const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+      const QSize needed =
+          button->style()->sizeFromContents(QStyle::CT_PushButton, &option, text, button);
+      QVERIFY2(needed.width() <= button->width(), qPrintable(button->objectName()));
+      QVERIFY2(text.height() <= button->height(), qPrintable(button->objectName()));
+    }
+  }
+
+  void umbrellaIcon() {
+    auto loan = BuildWindow(LoanWindowDesign());
+    const QList<QSize> sizes = loan->windowIcon().availableSizes();
+    QVERIFY(sizes.contains(QSize(32, 32)));
+    QVERIFY(sizes.contains(QSize(16, 16)));
+
+    auto colours = [](const QPixmap& pixmap) {
+      const QImage image = pixmap.toImage();
+      QSet<QRgb> found;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) found.insert(image.pixel(x, y));
+      }
+      return found;
+    };
+    const QSet<QRgb> large = colours(DrawUmbrella(32));
+    const QSet<QRgb> small = colours(DrawUmbrella(16));
+    const QRgb transparent = qRgba(0, 0, 0, 0);
+    QCOMPARE(large, (QSet<QRgb>{transparent, qRgb(0, 0, 0), qRgb(128, 128, 128)}));
+    QCOMPARE(small, (QSet<QRgb>{transparent, qRgb(0, 0, 0)}));
+    QVERIFY(loan->testAttribute(Qt::WA_SetWindowIcon));
+    QVERIFY(!BuildWindow(DrawDownWindowDesign())->testAttribute(Qt::WA_SetWindowIcon));
+  }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "layout_test.moc"

@@ -1,0 +1,44 @@
+#include "recording_dialogs.h"
+
+namespace sw::ui::test {
+
+void RecordingDialogs::message(QWidget* parent, const QString& title, const QString& prompt,
+                               MessageButtons buttons, MessageIcon icon) {
+  messages_.append({parent, title, prompt, buttons, icon});
+}
+
+std::optional<QString> RecordingDialogs::askSaveFileName(QWidget* parent, const QString& title,
+                                                         const QString& filter,
+                                                         const QString& proposedName) {
+  saveRequests_.append({parent, title, filter, proposedName});
+  if (saveAnswers_.isEmpty()) {
+    unanswered_.append("save dialog without a prepared answer: " + title);
+    return std::nullopt;
+  }
+  const QString answer = saveAnswers_.takeFirst();
+  if (answer.isNull()) return std::nullopt;
+  return answer;
+}
+
+void RecordingDialogs::prepareSaveAnswer(std::optional<QString> fileName) {
+  saveAnswers_.append(fileName.value_or(QString()));
+}
+
+QList<RecordedMessage> RecordingDialogs::takeMessages() { return std::exchange(messages_, {}); }
+
+QList<RecordedSaveRequest> RecordingDialogs::takeSaveRequests() {
+  return std::exchange(saveRequests_, {});
+}
+
+QStringList RecordingDialogs::untaken() const {
+  QStringList result = unanswered_;
+  for (const RecordedMessage& message : messages_) {
+    result.append("message box \"" + message.title + "\": " + message.prompt);
+  }
+  for (const RecordedSaveRequest& request : saveRequests_) {
+    result.append("save dialog \"" + request.title + "\"");
+  }
+  return result;
+}
+
+}  // namespace sw::ui::test

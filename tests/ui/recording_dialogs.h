@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "ui/dialogs.h"
+
+namespace sw::ui::test {
+
+struct RecordedMessage {
+  QWidget* parent = nullptr;
+  QString title;
+  QString prompt;
+  MessageButtons buttons = MessageButtons::Ok;
+  MessageIcon icon = MessageIcon::None;
+};
+
+struct RecordedSaveRequest {
+  QWidget* parent = nullptr;
+  QString title;
+  QString filter;
+  QString proposedName;
+};
+
+// Records every dialog and answers it at once. A test takes the dialogs it
+// expects; whatever it leaves behind was not expected (see untaken()).
+class RecordingDialogs final : public Dialogs {
+ public:
+  void message(QWidget* parent, const QString& title, const QString& prompt,
+               MessageButtons buttons, MessageIcon icon) override;
+  std::optional<QString> askSaveFileName(QWidget* parent, const QString& title,
+                                         const QString& filter,
+                                         const QString& proposedName) override;
+
+  // The answer to the next save dialog; one without a prepared answer is
+  // cancelled and counts as unexpected.
+  void prepareSaveAnswer(std::optional<QString> fileName);
+
+  QList<RecordedMessage> takeMessages();
+  QList<RecordedSaveRequest> takeSaveRequests();
+
+  // Descriptions of the dialogs that no test took, or that had no answer.
+  QStringList untaken() const;
+
+ private:
+  QList<RecordedMessage> messages_;
+  QList<RecordedSaveRequest> saveRequests_;
+  // A null string stands for cancelling.
+  QStringList saveAnswers_;
+  QStringList unanswered_;
+};
+
+}  // namespace sw::ui::test
