@@ -27,6 +27,6 @@ struct CalculateButton {
 
 // Connects the button's click. Writing the result is the last step, so a
 // failure leaves every field as it was.
-void BindCalculateButton(LayoutWindow& window, Dialogs& dialogs, CalculateButton spec);
+void BindCalculateButton(LayoutWindow& window, Dialogs& dialogs, CalculateButton calculation);
 
 }  // namespace sw::ui

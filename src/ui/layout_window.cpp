@@ -31,7 +31,8 @@ QPushButton* LayoutWindow::button(const QString& name) const {
 }
 
 QAction* LayoutWindow::menuEntry(const QString& name) const {
-  auto* found = findChild<QMenuBar*>()->findChild<QAction*>(name);
+  const auto* bar = findChild<QMenuBar*>();
+  auto* found = bar == nullptr ? nullptr : bar->findChild<QAction*>(name);
   if (found == nullptr) {
     throw std::logic_error("no menu entry " + name.toStdString() + " in " + design_.name);
   }
