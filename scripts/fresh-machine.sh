@@ -4,7 +4,8 @@
 # clone of the project into it and runs both commands there exactly as the
 # README writes them. The run command's calculator is shown on an X server
 # started here on the host, so the fresh root gets nothing the README does
-# not install; the step passes once the loan window appears.
+# not install; the step passes once the loan window appears. Last, the .deb
+# made from that build is installed, run and purged there.
 #
 # Usage, as root: scripts/fresh-machine.sh [REPOSITORY]
 #   REPOSITORY     what to clone (default: the repository holding this script)
@@ -191,6 +192,18 @@ test_step() {
   record "$([ $status -eq 0 ] && echo PASS || echo FAIL)" "test command" "$started"
 }
 
+# Installs the .deb made from the release build, runs the installed programs
+# and purges the package again.
+deb_step() {
+  local started status
+  started=$(date +%s)
+  in_root bash -c "cd $project_in_root && scripts/deb-roundtrip.sh build/release" \
+    >"$report_dir/deb-roundtrip.log" 2>&1
+  status=$?
+  grep -E '^(built|purged|left behind|sumwright)' "$report_dir/deb-roundtrip.log"
+  record "$([ $status -eq 0 ] && echo PASS || echo FAIL)" ".deb install, run, purge" "$started"
+}
+
 main() {
   if [ "$(id -u)" -ne 0 ]; then
     echo "run as root: debootstrap and chroot need it" >&2
@@ -211,6 +224,7 @@ main() {
       record FAIL "X server on the host" "$(date +%s)"
     fi
     test_step
+    deb_step
   fi
   record "$([ $failed -eq 0 ] && echo PASS || echo FAIL)" "all" "$started"
   printf '%s\n' "${summary[@]}" | tee "$report_dir/summary.txt"
