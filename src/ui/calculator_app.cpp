@@ -1,7 +1,9 @@
 #include "ui/calculator_app.h"
 
+#include "ui/amortization_table_command.h"
 #include "ui/drawdown_window_handlers.h"
 #include "ui/loan_window_handlers.h"
+#include "ui/report_window.h"
 #include "ui/window_builder.h"
 #include "ui/window_designs.h"
 #include "ui/window_placement.h"
@@ -30,6 +32,8 @@ LayoutWindow& CalculatorApp::loanWindow() {
     BindLoanWindow(*loan_, dialogs_);
     connect(loan_->menuEntry("mnuGoToUDDC"), &QAction::triggered, this,
             &CalculatorApp::goToDrawDown);
+    connect(loan_->menuEntry("mnuAmortTable"), &QAction::triggered, this,
+            [this] { ShowAmortizationTable(loanWindow(), reportWindow()); });
     connect(loan_.get(), &LayoutWindow::closed, this, &CalculatorApp::endProgram);
   }
   return *loan_;
@@ -49,6 +53,7 @@ LayoutWindow& CalculatorApp::drawDownWindow() {
 LayoutWindow& CalculatorApp::reportWindow() {
   if (!report_) {
     report_ = BuildWindow(ReportWindowDesign());
+    BindReportWindow(*report_, dialogs_);
     connect(report_.get(), &LayoutWindow::closed, this, &CalculatorApp::unloadReportWindow);
   }
   return *report_;

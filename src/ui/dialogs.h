@@ -8,7 +8,7 @@ class QWidget;
 namespace sw::ui {
 
 enum class MessageButtons { Ok };
-enum class MessageIcon { None, Information };
+enum class MessageIcon { None, Information, Warning };
 
 // The modal dialogs that handlers open. The application uses QtDialogs;
 // tests substitute one that records each request and answers at once.

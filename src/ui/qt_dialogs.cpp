@@ -7,8 +7,9 @@ namespace sw::ui {
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& title,
                                             const QString& prompt, MessageButtons buttons,
                                             MessageIcon icon) {
-  const auto boxIcon =
-      icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon;
+  auto boxIcon = QMessageBox::NoIcon;
+  if (icon == MessageIcon::Information) boxIcon = QMessageBox::Information;
+  if (icon == MessageIcon::Warning) boxIcon = QMessageBox::Warning;
   const auto boxButtons = buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::NoButton;
   auto box = std::make_unique<QMessageBox>(boxIcon, title, QString(prompt).replace("\r\n", "\n"),
                                            boxButtons, parent);

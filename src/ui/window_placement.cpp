@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "ui/twips.h"
+
 namespace sw::ui {
 
 QPoint CentredPosition(const QSize& screen, const QSize& window) {
@@ -12,10 +14,24 @@ QPoint CentredPosition(const QSize& screen, const QSize& window) {
   return {qRound(left), qRound(top)};
 }
 
-void CentreOnScreen(QWidget& window) {
+namespace {
+
+// The outer size is known once the layout has sized the window.
+void MoveBy(QWidget& window, QPoint (*position)(const QSize&, const QSize&)) {
   if (QLayout* layout = window.layout()) layout->activate();
   const QRect screen = window.screen()->geometry();
-  window.move(screen.topLeft() + CentredPosition(screen.size(), window.frameGeometry().size()));
+  window.move(screen.topLeft() + position(screen.size(), window.frameGeometry().size()));
 }
+
+}  // namespace
+
+void CentreOnScreen(QWidget& window) { MoveBy(window, CentredPosition); }
+
+QPoint LeftEdgePosition(const QSize& screen, const QSize& window) {
+  constexpr int kLeftTwips = 10;
+  return {ToPixels(kLeftTwips), CentredPosition(screen, window).y()};
+}
+
+void PlaceAtLeftEdge(QWidget& window) { MoveBy(window, LeftEdgePosition); }
 
 }  // namespace sw::ui

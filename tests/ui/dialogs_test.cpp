@@ -30,6 +30,12 @@ class DialogsTest : public QObject {
     QCOMPARE(box->standardButtons(), QMessageBox::Ok);
   }
 
+  void fileFailureBoxWarns() {
+    auto box = MakeMessageBox(nullptr, "Sumwright", "Could not save", MessageButtons::Ok,
+                              MessageIcon::Warning);
+    QCOMPARE(box->icon(), QMessageBox::Warning);
+  }
+
   // A dialog that bypasses the recording seam is closed and reported, so a
   // test fails instead of waiting for a user.
   void guardClosesUnexpectedModalDialogs() {

@@ -155,9 +155,19 @@ class NavigationTest : public QObject {
     QCOMPARE(shown[0].parent, &window);
   }
 
-  void amortizationEntryDoesNothingYet() {
+  // Switching calculators neither shows nor hides the report window.
+  void reportWindowStaysOpenAcrossSwitches() {
     Choose(fixture_->loan(), "mnuAmortTable");
-    QCOMPARE(VisibleWindows(), QStringList{"frmAPIN"});
+    auto visible = [] {
+      QStringList names = VisibleWindows();
+      names.sort();
+      return names;
+    };
+    QCOMPARE(visible(), (QStringList{"frmAPIN", "frmPrintOutput"}));
+    Choose(fixture_->goToDrawDown(), "mnuGoToFC");
+    QCOMPARE(visible(), (QStringList{"frmAPIN", "frmPrintOutput"}));
+    fixture_->goToDrawDown();
+    QCOMPARE(visible(), (QStringList{"frmDrawDown", "frmPrintOutput"}));
   }
 
   void enterAndEscStartNothing_data() {

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ui/layout_window.h"
+
+namespace sw::ui {
+
+// Tools > Amortization Table: titles the report window, disables its Print
+// entry, shows it, then sets its whole text once to the table of the loan
+// window's principal, rate and years, or to the table's one-line failure
+// message. txtA is neither read nor written.
+void ShowAmortizationTable(const LayoutWindow& loan, LayoutWindow& report);
+
+}  // namespace sw::ui

@@ -1,0 +1,92 @@
+#include "ui/report_file_commands.h"
+
+#include <QFile>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "report/file_writer.h"
+#include "report/report_file.h"
+#include "ui/report_text.h"
+#include "ui/report_window.h"
+
+namespace sw::ui {
+namespace {
+
+enum class Ask { OnlyWithoutName, Always };
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+
+// Writes to the file of that name; the system's reason on failure.
+std::optional<QString> WriteFile(const QString& fileName, const std::string& record,
+                                 WriteMode mode) {
+  // The system would read the name only up to the null and write elsewhere.
+  if (fileName.contains(QChar(u'\0'))) return QStringLiteral("the name contains a null character");
+  const auto reason = WriteReportFile(QFile::encodeName(fileName).toStdString(), record, mode);
+  if (reason) return QString::fromLocal8Bit(reason->c_str());
+  return std::nullopt;
+}
+
+// Lives as a child of the report window, so the remembered name goes with it.
+class ReportFileCommands final : public QObject {
+ public:
+  ReportFileCommands(LayoutWindow& window, Dialogs& dialogs)
+      : QObject(&window), window_(window), dialogs_(dialogs) {
+    const ControlLayout* dialog = FindControl(window.design(), "CommonDialog1");
+    if (dialog == nullptr) throw std::logic_error("no CommonDialog1 in " + window.design().name);
+    dialogTitle_ = FromStd(dialog->caption);
+    dialogFilter_ = FromStd(dialog->fileFilter);
+    bind("mnuSave", Ask::OnlyWithoutName, WriteMode::Replace);
+    bind("mnuSaveAs", Ask::Always, WriteMode::Replace);
+    bind("mnuAppend", Ask::OnlyWithoutName, WriteMode::Append);
+    bind("mnuAppendTo", Ask::Always, WriteMode::Append);
+  }
+
+ private:
+  void bind(const char* entry, Ask ask, WriteMode mode) {
+    connect(window_.menuEntry(entry), &QAction::triggered, this, [this, ask, mode] {
+      run(ask, mode);
+    });
+  }
+
+  void run(Ask ask, WriteMode mode) {
+    if (ask == Ask::Always || fileName_.isEmpty()) {
+      const auto chosen =
+          dialogs_.askSaveFileName(&window_, dialogTitle_, dialogFilter_, fileName_);
+      if (!chosen) return;
+      fileName_ = *chosen;
+    }
+    // The ".txt" is added to the file opened, not to the name remembered.
+    const QString fileName = FromStd(ReportFileName(fileName_.toStdString()));
+    const std::string record = ReportFileRecord(ReportText(ReportTextBox(window_)));
+    if (const auto reason = WriteFile(fileName, record, mode)) {
+      const QString prompt = mode == WriteMode::Replace ? SaveFailurePrompt(fileName, *reason)
+                                                        : AppendFailurePrompt(fileName, *reason);
+      dialogs_.message(&window_, kFileFailureTitle, prompt, MessageButtons::Ok,
+                       MessageIcon::Warning);
+    }
+  }
+
+  LayoutWindow& window_;
+  Dialogs& dialogs_;
+  QString dialogTitle_;
+  QString dialogFilter_;
+  // The name as the user chose it, without the ".txt" a command may add.
+  QString fileName_;
+};
+
+}  // namespace
+
+void BindReportFileCommands(LayoutWindow& window, Dialogs& dialogs) {
+  new ReportFileCommands(window, dialogs);
+}
+
+QString SaveFailurePrompt(const QString& fileName, const QString& reason) {
+  return QStringLiteral("Could not save \"%1\": %2").arg(fileName, reason);
+}
+
+QString AppendFailurePrompt(const QString& fileName, const QString& reason) {
+  return QStringLiteral("Could not append to \"%1\": %2").arg(fileName, reason);
+}
+
+}  // namespace sw::ui

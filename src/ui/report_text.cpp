@@ -1,0 +1,46 @@
+#include "ui/report_text.h"
+
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+namespace sw::ui {
+namespace {
+
+bool IsLineBreak(QChar c) {
+  return c == u'\n' || c == u'\r' || c == QChar::LineSeparator ||
+         c == QChar::ParagraphSeparator;
+}
+
+}  // namespace
+
+QString ToBoxText(std::string_view reportText) {
+  return QString::fromUtf8(reportText.data(), static_cast<qsizetype>(reportText.size()))
+      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+std::string ToReportText(const QString& boxText) {
+  QString report;
+  report.reserve(boxText.size() + boxText.size() / 16);
+  for (qsizetype i = 0; i < boxText.size(); ++i) {
+    const QChar c = boxText[i];
+    if (!IsLineBreak(c)) {
+      report.append(c);
+      continue;
+    }
+    if (c == u'\r' && i + 1 < boxText.size() && boxText[i + 1] == u'\n') ++i;
+    report.append(QStringLiteral("\r\n"));
+  }
+  return report.toStdString();
+}
+
+void SetReportText(QPlainTextEdit& box, std::string_view reportText) {
+  box.setPlainText(ToBoxText(reportText));
+}
+
+// The raw text keeps what the user typed: toPlainText() would turn a
+// no-break space into a plain one.
+std::string ReportText(const QPlainTextEdit& box) {
+  return ToReportText(box.document()->toRawText());
+}
+
+}  // namespace sw::ui

@@ -1,0 +1,49 @@
+#include "ui/report_window.h"
+
+#include <QEvent>
+#include <QLayout>
+#include <QPlainTextEdit>
+
+#include "ui/report_file_commands.h"
+#include "ui/window_placement.h"
+
+namespace sw::ui {
+namespace {
+
+// Keeps a control covering its container exactly, with no margin and no
+// minimum size.
+class FillContainer final : public QObject {
+ public:
+  explicit FillContainer(QWidget& control) : QObject(&control), control_(control) {
+    control.parentWidget()->installEventFilter(this);
+    fit();
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == control_.parentWidget() && event->type() == QEvent::Resize) fit();
+    return false;
+  }
+
+ private:
+  void fit() { control_.setGeometry(control_.parentWidget()->rect()); }
+
+  QWidget& control_;
+};
+
+}  // namespace
+
+void BindReportWindow(LayoutWindow& window, Dialogs& dialogs) {
+  // The client area gets its size from the window's layout.
+  window.layout()->activate();
+  new FillContainer(ReportTextBox(window));
+  QObject::connect(&window, &LayoutWindow::loaded, &window,
+                   [&window] { PlaceAtLeftEdge(window); });
+  BindReportFileCommands(window, dialogs);
+}
+
+QPlainTextEdit& ReportTextBox(const LayoutWindow& window) {
+  return *qobject_cast<QPlainTextEdit*>(window.control("txtText"));
+}
+
+}  // namespace sw::ui

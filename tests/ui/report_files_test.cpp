@@ -1,0 +1,304 @@
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <cstring>
+
+#include "app_fixture.h"
+#include "report_request.h"
+#include "ui/report_file_commands.h"
+#include "ui/report_window.h"
+
+using namespace sw::ui;
+using namespace sw::ui::test;
+
+namespace {
+
+const QByteArray kPrincipalMessage = "Please fill in the Principal of the loan";
+
+QByteArray Record(const QByteArray& text) { return '"' + text + "\"\r\n"; }
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList Entries(const QTemporaryDir& dir) {
+  return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+qsizetype OpenDescriptors() {
+  return QDir("/proc/self/fd").entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)
+      .size();
+}
+
+QString Reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Caps the size of any file this process writes; over the cap a write
+// fails with EFBIG instead of raising SIGXFSZ. Restores both on leaving.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGXFSZ, &ignore, &savedAction_);
+    rlimit limited = saved_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    sigaction(SIGXFSZ, &savedAction_, nullptr);
+  }
+
+ private:
+  rlimit saved_{};
+  struct sigaction savedAction_ {};
+};
+
+}  // namespace
+
+class ReportFilesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    fixture_ = std::make_unique<AppFixture>();
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+  }
+  void cleanup() {
+    const QStringList unexpected = fixture_->unexpectedDialogs();
+    fixture_.reset();
+    dir_.reset();
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join('\n')));
+  }
+
+  // The first Save asks; the next one replaces the file without asking.
+  void saveAsksOnceThenReplaces() {
+    LayoutWindow& report = table();
+    const qsizetype descriptors = OpenDescriptors();
+    dialogs().prepareSaveAnswer(path("report.txt"));
+    Choose(report, "mnuSave");
+
+    const auto requests = dialogs().takeSaveRequests();
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests[0].parent, &report);
+    QCOMPARE(requests[0].title, QString("Save Drop Table As..."));
+    QCOMPARE(requests[0].filter, QString("*.txt"));
+    QCOMPARE(requests[0].proposedName, QString());
+    QCOMPARE(Contents(path("report.txt")), Record(kWorkedExampleReport));
+
+    ReportTextBox(report).setPlainText("abc");
+    Choose(report, "mnuSave");
+    QCOMPARE(Contents(path("report.txt")), QByteArray("\"abc\"\r\n"));
+    QCOMPARE(Entries(*dir_), QStringList{"report.txt"});
+    QCOMPARE(OpenDescriptors(), descriptors);
+  }
+
+  // A name chosen in Save As is the one later Saves and Appends use.
+  void saveAsNameServesSaveAndAppend() {
+    LayoutWindow& report = table();
+    dialogs().prepareSaveAnswer(path("first.txt"));
+    dialogs().prepareSaveAnswer(path("second.txt"));
+    Choose(report, "mnuSaveAs");
+    Choose(report, "mnuSaveAs");
+    ReportTextBox(report).setPlainText("");
+    Choose(report, "mnuAppend");
+    Choose(report, "mnuSave");
+
+    const auto requests = dialogs().takeSaveRequests();
+    QCOMPARE(requests.size(), 2);
+    QCOMPARE(requests[1].proposedName, path("first.txt"));
+    QCOMPARE(Contents(path("first.txt")), Record(kWorkedExampleReport));
+    QCOMPARE(Contents(path("second.txt")), Record(""));
+  }
+
+  void appendTwiceLeavesTwoRecords() {
+    LayoutWindow& report = table("0");
+    dialogs().prepareSaveAnswer(path("log"));
+    dialogs().prepareSaveAnswer(path("log"));
+    Choose(report, "mnuAppend");
+    Choose(report, "mnuAppend");
+    Choose(report, "mnuAppendTo");
+    QCOMPARE(dialogs().takeSaveRequests().size(), 2);
+    QCOMPARE(Contents(path("log.txt")), Record(kPrincipalMessage).repeated(3));
+  }
+
+  void extensionRule_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no extension") << "loan" << "loan.txt";
+    QTest::newRow("exact extension") << "loan.txt" << "loan.txt";
+    QTest::newRow("capitals") << "REPORT.TXT" << "REPORT.TXT.txt";
+    QTest::newRow("extension inside") << "a.txt.bak" << "a.txt.bak.txt";
+    QTest::newRow("just the extension") << ".txt" << ".txt";
+  }
+
+  // The dialog proposes the name as the user typed it, not the name written.
+  void extensionRule() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    LayoutWindow& report = table("0");
+    dialogs().prepareSaveAnswer(path(chosen));
+    dialogs().prepareSaveAnswer(std::nullopt);
+    Choose(report, "mnuSaveAs");
+    Choose(report, "mnuSaveAs");
+    QCOMPARE(dialogs().takeSaveRequests().at(1).proposedName, path(chosen));
+    QCOMPARE(Entries(*dir_), QStringList{written});
+    QCOMPARE(Contents(path(written)), Record(kPrincipalMessage));
+  }
+
+  // Typed and pasted text: Latin-1 characters are one byte each, others
+  // "?"; quotes stay single.
+  void userEditedTextIsWrittenAsShown() {
+    LayoutWindow& report = table();
+    QPlainTextEdit& box = ReportTextBox(report);
+    box.selectAll();
+    QTest::keyClicks(&box, "say \"");
+    box.insertPlainText(QString::fromUtf8("é"));
+    QTest::keyClicks(&box, "\"");
+    QTest::keyClick(&box, Qt::Key_Return);
+    QTest::keyClicks(&box, "5 ");
+    box.insertPlainText(QString::fromUtf8("€"));
+    QTest::keyClick(&box, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(&box, Qt::Key_Return);
+    dialogs().prepareSaveAnswer(path("edited"));
+    Choose(report, "mnuSave");
+    QCOMPARE(dialogs().takeSaveRequests().size(), 1);
+    QCOMPARE(Contents(path("edited.txt")), QByteArray("\"say \"\xE9\"\r\n5 ?\r\n\r\n\"\r\n"));
+  }
+
+  // A cancel writes nothing, says nothing and keeps the remembered name.
+  void cancelledDialogWritesNothing() {
+    LayoutWindow& report = table("0");
+    dialogs().prepareSaveAnswer(std::nullopt);
+    dialogs().prepareSaveAnswer(std::nullopt);
+    Choose(report, "mnuSave");
+    Choose(report, "mnuAppendTo");
+    QVERIFY(Entries(*dir_).isEmpty());
+
+    dialogs().prepareSaveAnswer(path("kept"));
+    dialogs().prepareSaveAnswer(std::nullopt);
+    Choose(report, "mnuSaveAs");
+    Choose(report, "mnuSaveAs");
+    ReportTextBox(report).setPlainText("new");
+    Choose(report, "mnuSave");
+    QCOMPARE(dialogs().takeSaveRequests().size(), 4);
+    QCOMPARE(Contents(path("kept.txt")), Record("new"));
+  }
+
+  void closingTheWindowForgetsTheName() {
+    LayoutWindow& first = table("0");
+    dialogs().prepareSaveAnswer(path("old"));
+    Choose(first, "mnuSave");
+    first.close();
+
+    Choose(fixture_->loan(), "mnuAmortTable");
+    dialogs().prepareSaveAnswer(path("new"));
+    Choose(fixture_->app().reportWindow(), "mnuSave");
+    const auto requests = dialogs().takeSaveRequests();
+    QCOMPARE(requests.size(), 2);
+    QCOMPARE(requests[1].proposedName, QString());
+    QCOMPARE(Contents(path("new.txt")), Record(kPrincipalMessage));
+  }
+
+  void failuresAreReported_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("reason");
+    for (const QString entry : {"mnuSave", "mnuAppend"}) {
+      QTest::addRow("%s, missing folder", qPrintable(entry))
+          << entry << "missing/report" << Reason(ENOENT);
+      QTest::addRow("%s, folder is a file", qPrintable(entry))
+          << entry << "file/report" << Reason(ENOTDIR);
+      QTest::addRow("%s, null in the name", qPrintable(entry))
+          << entry << QString("file") + QChar(u'\0') + "x"
+          << QString("the name contains a null character");
+    }
+  }
+
+  // A message names the file and the reason; nothing is written anywhere.
+  void failuresAreReported() {
+    QFETCH(QString, entry);
+    QFETCH(QString, chosen);
+    QFETCH(QString, reason);
+    WriteBytes(path("file"), "old");
+    LayoutWindow& report = table();
+    const qsizetype descriptors = OpenDescriptors();
+    dialogs().prepareSaveAnswer(path(chosen));
+    Choose(report, entry);
+
+    QCOMPARE(dialogs().takeSaveRequests().size(), 1);
+    const auto messages = dialogs().takeMessages();
+    QCOMPARE(messages.size(), 1);
+    const QString fileName = path(chosen) + ".txt";
+    QCOMPARE(messages[0].parent, &report);
+    QCOMPARE(messages[0].title, QString("Sumwright"));
+    QCOMPARE(messages[0].prompt, entry == "mnuSave" ? SaveFailurePrompt(fileName, reason)
+                                                    : AppendFailurePrompt(fileName, reason));
+    QCOMPARE(messages[0].icon, MessageIcon::Warning);
+    QCOMPARE(Entries(*dir_), QStringList{"file"});
+    QCOMPARE(Contents(path("file")), QByteArray("old"));
+    QCOMPARE(OpenDescriptors(), descriptors);
+  }
+
+  void cutShortKeepsTheOldBytes_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("save") << "mnuSave";
+    QTest::newRow("append") << "mnuAppend";
+  }
+
+  // A write that the file-size limit cuts off midway leaves the file whole.
+  void cutShortKeepsTheOldBytes() {
+    QFETCH(QString, entry);
+    const QByteArray old = Record("an earlier report");
+    WriteBytes(path("report.txt"), old);
+    LayoutWindow& report = table();
+    const qsizetype descriptors = OpenDescriptors();
+    dialogs().prepareSaveAnswer(path("report.txt"));
+    {
+      const FileSizeLimit limit(100);
+      Choose(report, entry);
+    }
+    QCOMPARE(dialogs().takeSaveRequests().size(), 1);
+    const auto messages = dialogs().takeMessages();
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].prompt.endsWith(Reason(EFBIG)), qPrintable(messages[0].prompt));
+    QCOMPARE(Contents(path("report.txt")), old);
+    QCOMPARE(Entries(*dir_), QStringList{"report.txt"});
+    QCOMPARE(OpenDescriptors(), descriptors);
+
+    Choose(report, entry);
+    const QByteArray written = Record(kWorkedExampleReport);
+    QCOMPARE(Contents(path("report.txt")), entry == "mnuSave" ? written : old + written);
+  }
+
+ private:
+  RecordingDialogs& dialogs() { return fixture_->dialogs(); }
+  QString path(const QString& name) const { return dir_->filePath(name); }
+  // The worked example, or the one-line message for a principal of "0".
+  LayoutWindow& table(const QString& principal = "10000") {
+    return RequestTable(*fixture_, principal, "7.5", "1");
+  }
+
+  std::unique_ptr<AppFixture> fixture_;
+  std::unique_ptr<QTemporaryDir> dir_;
+};
+
+QTEST_MAIN(ReportFilesTest)
+#include "report_files_test.moc"

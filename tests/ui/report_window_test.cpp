@@ -1,0 +1,153 @@
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTest>
+
+#include "app_fixture.h"
+#include "report_request.h"
+#include "ui/report_text.h"
+#include "ui/report_window.h"
+#include "ui/window_placement.h"
+
+using namespace sw::ui;
+using namespace sw::ui::test;
+
+namespace {
+
+bool StandsAtLeftEdge(const QWidget& window) {
+  const QRect screen = window.screen()->geometry();
+  const QRect frame = window.frameGeometry();
+  return frame.topLeft() == screen.topLeft() + LeftEdgePosition(screen.size(), frame.size());
+}
+
+bool BoxFillsClientArea(LayoutWindow& report) {
+  return ReportTextBox(report).geometry() == report.clientArea()->rect();
+}
+
+}  // namespace
+
+class ReportWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { fixture_ = std::make_unique<AppFixture>(); }
+  void cleanup() {
+    const QStringList unexpected = fixture_->unexpectedDialogs();
+    fixture_.reset();
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join('\n')));
+  }
+
+  void leftEdgePosition_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("fits") << QSize(800, 600) << QSize(300, 400) << QPoint(1, 100);
+    QTest::newRow("odd difference") << QSize(800, 601) << QSize(300, 400) << QPoint(1, 101);
+    QTest::newRow("taller than the screen")
+        << QSize(800, 600) << QSize(300, 700) << QPoint(1, -50);
+  }
+
+  void leftEdgePosition() {
+    QFETCH(QSize, screen);
+    QFETCH(QSize, window);
+    QFETCH(QPoint, position);
+    QCOMPARE(LeftEdgePosition(screen, window), position);
+  }
+
+  // The text box covers the client area as soon as the window exists.
+  void builtWindowIsFittedBeforeItIsShown() {
+    LayoutWindow& report = fixture_->app().reportWindow();
+    QVERIFY(!report.isVisible());
+    QCOMPARE(report.clientArea()->size(), QSize(282, 352));
+    QVERIFY(BoxFillsClientArea(report));
+  }
+
+  void firstRequestPlacesAndShowsTheWindow() {
+    LayoutWindow& report = RequestTable(*fixture_, "10000", "7.5", "1");
+    QVERIFY(report.isVisible());
+    QCOMPARE(report.windowTitle(), QString("Amortization Table"));
+    QVERIFY(StandsAtLeftEdge(report));
+    QVERIFY(BoxFillsClientArea(report));
+    QCOMPARE(report.focusWidget(), &ReportTextBox(report));
+  }
+
+  void boxFollowsEverySize_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("larger") << QSize(900, 700);
+    QTest::newRow("smaller") << QSize(120, 90);
+    QTest::newRow("wide and flat") << QSize(1200, 60);
+  }
+
+  void boxFollowsEverySize() {
+    QFETCH(QSize, size);
+    LayoutWindow& report = RequestTable(*fixture_, "10000", "7.5", "1");
+    report.resize(size);
+    QTRY_VERIFY(BoxFillsClientArea(report));
+    QCOMPARE(report.clientArea()->width(), report.width());
+  }
+
+  void boxFollowsMaximizeAndRestore() {
+    LayoutWindow& report = RequestTable(*fixture_, "10000", "7.5", "1");
+    const QSize designed = report.size();
+    report.showMaximized();
+    QTRY_VERIFY(report.width() > designed.width());
+    QTRY_VERIFY(BoxFillsClientArea(report));
+    report.showNormal();
+    QTRY_COMPARE(report.size(), designed);
+    QTRY_VERIFY(BoxFillsClientArea(report));
+  }
+
+  // A later request keeps what the user did with the window, and nothing
+  // enables Print again.
+  void laterRequestKeepsPlaceAndSize() {
+    LayoutWindow& report = RequestTable(*fixture_, "10000", "7.5", "1");
+    report.move(200, 150);
+    report.resize(500, 400);
+    report.setWindowTitle("something else");
+    report.menuEntry("mnuPrint")->setEnabled(true);
+    const QRect before = report.frameGeometry();
+
+    Choose(fixture_->loan(), "mnuAmortTable");
+
+    QCOMPARE(&fixture_->app().reportWindow(), &report);
+    QCOMPARE(report.frameGeometry(), before);
+    QCOMPARE(report.windowTitle(), QString("Amortization Table"));
+    QVERIFY(!report.menuEntry("mnuPrint")->isEnabled());
+    QVERIFY(BoxFillsClientArea(report));
+  }
+
+  void printIsShownAndDisabled() {
+    LayoutWindow& report = RequestTable(*fixture_, "", "", "");
+    QAction* print = report.menuEntry("mnuPrint");
+    QVERIFY(print->isVisible());
+    QVERIFY(!print->isEnabled());
+    QCOMPARE(print->text(), QString("&Print"));
+    QVERIFY(report.findChild<QMenu*>("mnuFile")->actions().contains(print));
+  }
+
+  // Closing unloads the window: the next request builds it afresh, placed
+  // again and holding only the new report.
+  void closedWindowComesBackPlacedAndEmpty() {
+    LayoutWindow& first = RequestTable(*fixture_, "10000", "7.5", "1");
+    first.move(300, 300);
+    first.resize(600, 500);
+    ReportTextBox(first).appendPlainText("typed by the user");
+    first.close();
+    QCOMPARE(fixture_->app().loadedReportWindow(), nullptr);
+
+    LayoutWindow& fresh = fixture_->app().reportWindow();
+    QVERIFY(ReportTextBox(fresh).toPlainText().isEmpty());
+    Type(fixture_->loan(), "txtP", "0");
+    Choose(fixture_->loan(), "mnuAmortTable");
+    QCOMPARE(ReportText(ReportTextBox(fresh)), std::string("Please fill in the Principal of the loan"));
+    QCOMPARE(fresh.clientArea()->size(), QSize(282, 352));
+    QVERIFY(StandsAtLeftEdge(fresh));
+    QVERIFY(BoxFillsClientArea(fresh));
+  }
+
+ private:
+  std::unique_ptr<AppFixture> fixture_;
+};
+
+QTEST_MAIN(ReportWindowTest)
+#include "report_window_test.moc"
