@@ -4,22 +4,27 @@
 # clone of the project into it and runs both commands there exactly as the
 # README writes them. The run command's calculator is shown on an X server
 # started here on the host, so the fresh root gets nothing the README does
-# not install; the step passes once the loan window appears. Last, the .deb
-# made from that build is installed, run and purged there.
+# not install; the step passes once the loan window appears.
+# Then the .deb made from that build is installed with apt into a second
+# fresh root, which has none of the build's packages: the calculator must
+# start from it, and purging the package must leave none of its files.
 #
 # Usage, as root: scripts/fresh-machine.sh [REPOSITORY]
 #   REPOSITORY     what to clone (default: the repository holding this script)
-#   SW_ROOT        where the root is built (default /var/tmp/sw-fresh-root)
-#   SW_REPORT_DIR  where logs, screenshot and summary go (default /var/tmp/sw-fresh-report)
+#   SW_ROOT        where the build root is made (default /var/tmp/sw-fresh-root;
+#                  the package is installed in the same path + "-install")
+#   SW_REPORT_DIR  where logs, screenshots and summary go (default /var/tmp/sw-fresh-report)
 #   SW_PACKAGE_CACHE  debootstrap's package cache, whose .deb files it also
 #                  leaves in the root's apt cache to save downloading
 #                  (default /var/cache/apt/archives; empty: none)
-# Needs on the host: debootstrap, git, Xvfb (xvfb), xwininfo (x11-utils).
-# Takes tens of minutes; not part of .ci/run.
+# Needs on the host: debootstrap, git, Xvfb (xvfb), xwininfo (x11-utils);
+# import (imagemagick) for screenshots. Takes minutes to tens of minutes;
+# not part of .ci/run.
 set -uo pipefail
 
 readonly repository=${1:-$(git -C "$(dirname "$0")" rev-parse --show-toplevel)}
-readonly root=${SW_ROOT:-/var/tmp/sw-fresh-root}
+readonly build_root=${SW_ROOT:-/var/tmp/sw-fresh-root}
+readonly install_root=$build_root-install
 readonly report_dir=${SW_REPORT_DIR:-/var/tmp/sw-fresh-report}
 readonly package_cache=${SW_PACKAGE_CACHE-/var/cache/apt/archives}
 readonly project_in_root=/root/sumwright
@@ -38,10 +43,12 @@ log() { printf '[%s] %s\n' "$(date -u +%H:%M:%S)" "$*"; }
 record() {
   local verdict=$1 step=$2 started=$3
   local seconds=$(( $(date +%s) - started ))
-  summary+=("$(printf '%-4s %-28s %4dm%02ds' "$verdict" "$step" $((seconds / 60)) $((seconds % 60)))")
+  summary+=("$(printf '%-4s %-34s %4dm%02ds' "$verdict" "$step" $((seconds / 60)) $((seconds % 60)))")
   [ "$verdict" = PASS ] || failed=1
   log "$verdict: $step"
 }
+
+verdict_of() { [ "$1" -eq 0 ] && echo PASS || echo FAIL; }
 
 cleanup() {
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
@@ -51,12 +58,6 @@ cleanup() {
   done
 }
 trap cleanup EXIT
-
-mount_into_root() {
-  local source=$1 target=$root$2
-  shift 2
-  mkdir -p "$target" && mount "$@" "$source" "$target" && mounted+=("$target")
-}
 
 # The Debian archive this host's apt already uses for bookworm's main.
 debian_mirror() {
@@ -68,26 +69,36 @@ debian_mirror() {
 readme_command() {
   awk -v marker="<!-- $1 -->" '$0 == marker {found=1; next}
       found && /^```sh/ {inside=1; next} inside && /^```/ {exit} inside {print}' \
-    "$root$project_in_root/README.md"
+    "$build_root$project_in_root/README.md"
 }
 
+# Runs a command in ROOT with a clean environment; DISPLAY=... may precede it.
 in_root() {
+  local root=$1
+  shift
   chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
 }
 
-build_root() {
-  local started mirror
+mount_into_root() {
+  local root=$1 source=$2 target=$1$3
+  shift 3
+  mkdir -p "$target" && mount "$@" "$source" "$target" && mounted+=("$target")
+}
+
+# A minimal bookworm in ROOT, with proc, sys, dev and the host's X socket.
+make_root() {
+  local root=$1 started mirror status
   started=$(date +%s)
   mirror=$(debian_mirror)
   if [ -z "$mirror" ]; then
     log "no bookworm main source in this host's apt configuration"
-    record FAIL "debootstrap" "$started"
+    record FAIL "debootstrap $(basename "$root")" "$started"
     return 1
   fi
   if grep -q " $root/" /proc/mounts; then
     log "something is still mounted under $root: unmount it first"
-    record FAIL "debootstrap" "$started"
+    record FAIL "debootstrap $(basename "$root")" "$started"
     return 1
   fi
   rm -rf --one-file-system "$root"
@@ -95,31 +106,28 @@ build_root() {
   if [ -n "$package_cache" ] && [ -d "$package_cache" ]; then
     cache_option=(--cache-dir="$package_cache")
   fi
-  if debootstrap --variant=minbase "${cache_option[@]}" bookworm "$root" "$mirror" \
-      >"$report_dir/debootstrap.log" 2>&1; then
-    record PASS "debootstrap" "$started"
-  else
-    tail -n 20 "$report_dir/debootstrap.log"
-    record FAIL "debootstrap" "$started"
-    return 1
-  fi
+  debootstrap --variant=minbase "${cache_option[@]}" bookworm "$root" "$mirror" \
+    >"$report_dir/debootstrap-$(basename "$root").log" 2>&1 &&
+    cp /etc/resolv.conf "$root/etc/resolv.conf" &&
+    mkdir -p /tmp/.X11-unix &&
+    mount_into_root "$root" proc /proc -t proc &&
+    mount_into_root "$root" sysfs /sys -t sysfs &&
+    mount_into_root "$root" /dev /dev --bind &&
+    mount_into_root "$root" /dev/pts /dev/pts --bind &&
+    mount_into_root "$root" /tmp/.X11-unix /tmp/.X11-unix --bind
+  status=$?
+  [ $status -eq 0 ] || tail -n 20 "$report_dir/debootstrap-$(basename "$root").log"
+  record "$(verdict_of $status)" "debootstrap $(basename "$root")" "$started"
+  return $status
 }
 
-prepare_root() {
-  local started
+clone_step() {
+  local started status
   started=$(date +%s)
-  cp /etc/resolv.conf "$root/etc/resolv.conf"
-  mkdir -p /tmp/.X11-unix
-  mount_into_root proc /proc -t proc &&
-    mount_into_root sysfs /sys -t sysfs &&
-    mount_into_root /dev /dev --bind &&
-    mount_into_root /dev/pts /dev/pts --bind &&
-    mount_into_root /tmp/.X11-unix /tmp/.X11-unix --bind &&
-    git clone --quiet --no-hardlinks "$repository" "$root$project_in_root" &&
-    git -C "$root$project_in_root" log -1 --format='clone of %h %s' >"$report_dir/commit.txt"
-  local status=$?
-  [ $status -eq 0 ] && cat "$report_dir/commit.txt"
-  record "$([ $status -eq 0 ] && echo PASS || echo FAIL)" "clean clone into the root" "$started"
+  git clone --quiet --no-hardlinks "$repository" "$build_root$project_in_root" &&
+    git -C "$build_root$project_in_root" log -1 --format='clone of %h %s' | tee "$report_dir/commit.txt"
+  status=$?
+  record "$(verdict_of $status)" "clean clone into the root" "$started"
   return $status
 }
 
@@ -134,31 +142,24 @@ window_shown() {
   DISPLAY=":$display_number" xwininfo -root -tree 2>/dev/null | grep -q "\"$window_title\""
 }
 
-# Runs the README's run command in its own session, waits for the loan
-# window, photographs the screen, then ends that session's processes.
-run_step() {
-  local command started session_pid verdict=FAIL
+# Runs COMMAND in ROOT in its own session until the loan window appears,
+# photographs the screen into NAME.png, then ends that session's processes.
+show_window() {
+  local step=$1 name=$2 root=$3 command=$4 started session_pid verdict=FAIL
   started=$(date +%s)
-  command=$(readme_command run-command)
-  if [ -z "$command" ]; then
-    log "no run command in README.md"
-    record FAIL "run command" "$started"
-    return 1
-  fi
   log "+ $command"
   setsid chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     DISPLAY=":$display_number" \
-    timeout "$run_limit" bash -c "cd $project_in_root && $command" \
-    >"$report_dir/run-command.log" 2>&1 &
+    timeout "$run_limit" bash -c "$command" >"$report_dir/$name.log" 2>&1 &
   session_pid=$!
   while kill -0 "$session_pid" 2>/dev/null; do
     if window_shown; then
       sleep 3
       verdict=PASS
       log "the loan window \"$window_title\" is on the screen"
-      DISPLAY=":$display_number" import -window root "$report_dir/loan-window.png" 2>/dev/null ||
-        DISPLAY=":$display_number" xwininfo -root -tree >"$report_dir/windows.txt"
+      command -v import >/dev/null &&
+        DISPLAY=":$display_number" import -window root "$report_dir/$name.png"
       break
     fi
     sleep 5
@@ -168,10 +169,22 @@ run_step() {
     wait "$session_pid" 2>/dev/null
   else
     wait "$session_pid"
-    log "run command ended with status $? before the loan window appeared"
-    tail -n 30 "$report_dir/run-command.log"
+    log "the command ended with status $? before the loan window appeared"
+    tail -n 30 "$report_dir/$name.log"
   fi
-  record "$verdict" "run command (window shown)" "$started"
+  record "$verdict" "$step" "$started"
+}
+
+run_step() {
+  local command
+  command=$(readme_command run-command)
+  if [ -z "$command" ]; then
+    log "no run command in README.md"
+    record FAIL "run command" "$(date +%s)"
+    return 1
+  fi
+  show_window "run command (window shown)" run-command "$build_root" \
+    "cd $project_in_root && $command"
 }
 
 test_step() {
@@ -184,24 +197,65 @@ test_step() {
     return 1
   fi
   log "+ $command"
-  in_root timeout "$test_limit" bash -euo pipefail -c "cd $project_in_root && $command" \
+  in_root "$build_root" timeout "$test_limit" bash -euo pipefail -c "cd $project_in_root && $command" \
     >"$report_dir/test-command.log" 2>&1
   status=$?
   grep -E 'tests passed|tests failed|\(Failed\)|\*\*\*Failed|Not Run' "$report_dir/test-command.log" | tail -n 20
   log "test command ended with status $status"
-  record "$([ $status -eq 0 ] && echo PASS || echo FAIL)" "test command" "$started"
+  record "$(verdict_of $status)" "test command" "$started"
 }
 
-# Installs the .deb made from the release build, runs the installed programs
-# and purges the package again.
-deb_step() {
+# The .deb of the release build, copied out of the build root.
+package_step() {
   local started status
   started=$(date +%s)
-  in_root bash -c "cd $project_in_root && scripts/deb-roundtrip.sh build/release" \
-    >"$report_dir/deb-roundtrip.log" 2>&1
+  in_root "$build_root" bash -c "rm -rf /tmp/sw-deb &&
+      cpack --config $project_in_root/build/release/CPackConfig.cmake -G DEB -B /tmp/sw-deb" \
+    >"$report_dir/cpack.log" 2>&1 &&
+    cp "$build_root"/tmp/sw-deb/sumwright_*.deb "$report_dir/"
   status=$?
-  grep -E '^(built|purged|left behind|sumwright)' "$report_dir/deb-roundtrip.log"
-  record "$([ $status -eq 0 ] && echo PASS || echo FAIL)" ".deb install, run, purge" "$started"
+  ls "$report_dir"/sumwright_*.deb 2>/dev/null
+  record "$(verdict_of $status)" "cpack -G DEB" "$started"
+  return $status
+}
+
+install_step() {
+  local started status
+  started=$(date +%s)
+  cp "$report_dir"/sumwright_*.deb "$install_root/tmp/" &&
+    in_root "$install_root" bash -c 'apt-get update &&
+      DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends /tmp/sumwright_*.deb &&
+      sumwright --version && sumwright-cli --version &&
+      sumwright-cli payment --principal 100000 --rate 6 --years 30 &&
+      ls /usr/share/man/man1/sumwright-cli.1.gz /usr/share/applications/org.example.Sumwright.desktop' \
+    >"$report_dir/deb-install.log" 2>&1
+  status=$?
+  grep -E '^(Setting up sumwright|sumwright|599|/usr/share/)' "$report_dir/deb-install.log"
+  record "$(verdict_of $status)" ".deb installs with apt and runs" "$started"
+  return $status
+}
+
+# Every path the package installed is gone after the purge, except folders
+# that other packages still fill.
+purge_step() {
+  local started status
+  started=$(date +%s)
+  in_root "$install_root" bash -euo pipefail -c '
+      dpkg-query -L sumwright >/tmp/sumwright.paths
+      DEBIAN_FRONTEND=noninteractive apt-get purge -y sumwright
+      left=0
+      while read -r path; do
+        if [ -d "$path" ]; then
+          [ -n "$(ls -A "$path")" ] || { echo "left behind: $path/"; left=1; }
+        elif [ -e "$path" ] || [ -L "$path" ]; then
+          echo "left behind: $path"; left=1
+        fi
+      done </tmp/sumwright.paths
+      [ $left -eq 0 ] && echo "purged: nothing left of $(wc -l </tmp/sumwright.paths) installed paths"
+      [ $left -eq 0 ]' >"$report_dir/deb-purge.log" 2>&1
+  status=$?
+  grep -E '^(left behind|purged)' "$report_dir/deb-purge.log"
+  record "$(verdict_of $status)" ".deb purge leaves nothing" "$started"
 }
 
 main() {
@@ -214,19 +268,21 @@ main() {
     command -v "$tool" >/dev/null || { echo "missing on the host: $tool" >&2; exit 2; }
   done
   mkdir -p "$report_dir"
+  rm -f "$report_dir"/sumwright_*.deb
   local started
   started=$(date +%s)
-  log "fresh Debian 12 root in $root, logs in $report_dir"
-  if build_root && prepare_root; then
-    if start_display; then
-      run_step
-    else
-      record FAIL "X server on the host" "$(date +%s)"
-    fi
+  log "fresh Debian 12 roots $build_root and $install_root, logs in $report_dir"
+  if ! start_display; then
+    record FAIL "X server on the host" "$started"
+  elif make_root "$build_root" && clone_step; then
+    run_step
     test_step
-    deb_step
+    if package_step && make_root "$install_root" && install_step; then
+      show_window ".deb's sumwright shows a window" deb-window "$install_root" sumwright
+      purge_step
+    fi
   fi
-  record "$([ $failed -eq 0 ] && echo PASS || echo FAIL)" "all" "$started"
+  record "$(verdict_of $failed)" "all" "$started"
   printf '%s\n' "${summary[@]}" | tee "$report_dir/summary.txt"
   exit $failed
 }
