@@ -26,10 +26,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://sumwright.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What Qt loads at run time, which dpkg-shlibdeps cannot see: the platform
-# plugin that opens windows, and the font face the windows are laid out in.
+# plugin that opens windows, and the font face the windows are laid out in
+# (with another face, longer captions are cut off).
 if(SUMWRIGHT_GUI)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
 endif()
 
 include(CPack)
