@@ -4,7 +4,7 @@
 #include <QTextDocument>
 #include <string>
 
-#include "app_fixture.h"
+#include "app_test_case.h"
 #include "report/amortization_report.h"
 #include "report_request.h"
 #include "ui/report_text.h"
@@ -19,21 +19,14 @@ std::string BoxReport(LayoutWindow& report) { return ReportText(ReportTextBox(re
 
 }  // namespace
 
-class AmortizationMenuTest : public QObject {
+class AmortizationMenuTest : public AppTestCase {
   Q_OBJECT
 
  private slots:
-  void init() { fixture_ = std::make_unique<AppFixture>(); }
-  void cleanup() {
-    const QStringList unexpected = fixture_->unexpectedDialogs();
-    fixture_.reset();
-    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join('\n')));
-  }
-
   // One line of the box per line of the report, with no carriage return
   // left over to show as a stray character.
   void workedExampleFillsTheBox() {
-    LayoutWindow& report = RequestTable(*fixture_, "10000", "7.5", "1");
+    LayoutWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
     const QPlainTextEdit& box = ReportTextBox(report);
     QCOMPARE(BoxReport(report), std::string(kWorkedExampleReport));
     QCOMPARE(box.blockCount(), 16);
@@ -69,37 +62,35 @@ class AmortizationMenuTest : public QObject {
     QFETCH(QString, rate);
     QFETCH(QString, years);
     QFETCH(QString, message);
-    Type(fixture_->loan(), "txtA", "typed payment");
-    LayoutWindow& earlier = RequestTable(*fixture_, "10000", "7.5", "1");
+    Type(fixture().loan(), "txtA", "typed payment");
+    LayoutWindow& earlier = RequestTable(fixture(), "10000", "7.5", "1");
     ReportTextBox(earlier).appendPlainText("edited");
 
-    LayoutWindow& report = RequestTable(*fixture_, principal, rate, years);
+    LayoutWindow& report = RequestTable(fixture(), principal, rate, years);
 
     QVERIFY(report.isVisible());
     QCOMPARE(report.windowTitle(), QString("Amortization Table"));
     QVERIFY(!report.menuEntry("mnuPrint")->isEnabled());
     QCOMPARE(BoxReport(report), message.toStdString());
     QCOMPARE(ReportTextBox(report).blockCount(), 1);
-    QCOMPARE(fixture_->loan().text("txtA"), QString("typed payment"));
+    QCOMPARE(fixture().loan().text("txtA"), QString("typed payment"));
   }
 
   void secondRequestGivesOneTable() {
-    RequestTable(*fixture_, "100000", "6", "30");
-    Choose(fixture_->loan(), "mnuAmortTable");
-    LayoutWindow& report = fixture_->app().reportWindow();
+    RequestTable(fixture(), "100000", "6", "30");
+    Choose(fixture().loan(), "mnuAmortTable");
+    LayoutWindow& report = fixture().app().reportWindow();
     QCOMPARE(BoxReport(report), sw::AmortizationReport("100000", "6", "30"));
     QCOMPARE(ReportTextBox(report).blockCount(), 3 + 360 + 1);
   }
 
   // The whole of the largest table stays in the box.
   void largestTableIsKeptWhole() {
-    LayoutWindow& report = RequestTable(*fixture_, "100000", "0.01", "2730");
+    LayoutWindow& report = RequestTable(fixture(), "100000", "0.01", "2730");
     QCOMPARE(ReportTextBox(report).blockCount(), 3 + 32760 + 1);
     QCOMPARE(BoxReport(report), sw::AmortizationReport("100000", "0.01", "2730"));
   }
 
- private:
-  std::unique_ptr<AppFixture> fixture_;
 };
 
 QTEST_MAIN(AmortizationMenuTest)

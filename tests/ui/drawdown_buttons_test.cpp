@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "app_fixture.h"
+#include "app_test_case.h"
 #include "drawdown/messages.h"
 #include "field_snapshot.h"
 
@@ -17,17 +17,10 @@ QString Message(std::string_view text) { return QString::fromUtf8(text.data(), t
 
 }  // namespace
 
-class DrawDownButtonsTest : public QObject {
+class DrawDownButtonsTest : public AppTestCase {
   Q_OBJECT
 
  private slots:
-  void init() { fixture_ = std::make_unique<AppFixture>(); }
-  void cleanup() {
-    const QStringList unexpected = fixture_->unexpectedDialogs();
-    fixture_.reset();
-    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join('\n')));
-  }
-
   void writesOnlyItsResultField_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("fields");
@@ -55,7 +48,7 @@ class DrawDownButtonsTest : public QObject {
     QFETCH(QStringList, fields);
     QFETCH(QString, result);
     QFETCH(QString, expected);
-    LayoutWindow& window = fixture_->goToDrawDown();
+    LayoutWindow& window = fixture().goToDrawDown();
     Type(window, result, kOldResult);
     Fill(window, fields);
     FieldSnapshot before = Snapshot(window, kDrawDownFields);
@@ -96,7 +89,7 @@ class DrawDownButtonsTest : public QObject {
     QFETCH(QStringList, fields);
     QFETCH(QString, result);
     QFETCH(QString, message);
-    LayoutWindow& window = fixture_->goToDrawDown();
+    LayoutWindow& window = fixture().goToDrawDown();
     Type(window, result, kOldResult);
     Fill(window, fields);
     const FieldSnapshot before = Snapshot(window, kDrawDownFields);
@@ -104,29 +97,22 @@ class DrawDownButtonsTest : public QObject {
     Click(window, button);
 
     QCOMPARE(Snapshot(window, kDrawDownFields), before);
-    const QList<RecordedMessage> shown = fixture_->dialogs().takeMessages();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].title, QString("Zero Value Error"));
-    QCOMPARE(shown[0].prompt, message);
-    QCOMPARE(shown[0].buttons, MessageButtons::Ok);
-    QCOMPARE(shown[0].icon, MessageIcon::None);
-    QCOMPARE(shown[0].parent, &window);
+    QCOMPARE(fixture().dialogs().takeMessages(),
+             QList<RecordedMessage>{CalculationFailure(&window, message)});
   }
 
   // The loan window's fields of the same names are separate controls.
   void fieldsAreSeparateFromTheLoanWindow() {
-    Fill(fixture_->loan(), {"txtA=599.55", "txtN=30"});
-    LayoutWindow& window = fixture_->goToDrawDown();
+    Fill(fixture().loan(), {"txtA=599.55", "txtN=30"});
+    LayoutWindow& window = fixture().goToDrawDown();
     Fill(window, {"txtStartBalance=10000", "txtInterest=6", "txtA=500", "txtN=12"});
     Click(window, "cmdHowMuch");
     QCOMPARE(window.text("txtA"), QString("500"));
-    QCOMPARE(fixture_->loan().text("txtA"), QString("599.55"));
-    QCOMPARE(fixture_->loan().text("txtN"), QString("30"));
-    QCOMPARE(fixture_->loan().text("txtRemaining"), QString());
+    QCOMPARE(fixture().loan().text("txtA"), QString("599.55"));
+    QCOMPARE(fixture().loan().text("txtN"), QString("30"));
+    QCOMPARE(fixture().loan().text("txtRemaining"), QString());
   }
 
- private:
-  std::unique_ptr<AppFixture> fixture_;
 };
 
 QTEST_MAIN(DrawDownButtonsTest)

@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "app_fixture.h"
+#include "app_test_case.h"
 #include "field_snapshot.h"
 #include "loan/messages.h"
 
@@ -16,17 +16,10 @@ QString Message(std::string_view text) { return QString::fromUtf8(text.data(), t
 
 }  // namespace
 
-class LoanButtonsTest : public QObject {
+class LoanButtonsTest : public AppTestCase {
   Q_OBJECT
 
  private slots:
-  void init() { fixture_ = std::make_unique<AppFixture>(); }
-  void cleanup() {
-    const QStringList unexpected = fixture_->unexpectedDialogs();
-    fixture_.reset();
-    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join('\n')));
-  }
-
   void writesOnlyItsResultField_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("fields");
@@ -64,7 +57,7 @@ class LoanButtonsTest : public QObject {
     QFETCH(QStringList, fields);
     QFETCH(QString, result);
     QFETCH(QString, expected);
-    LayoutWindow& window = fixture_->loan();
+    LayoutWindow& window = fixture().loan();
     Type(window, result, kOldResult);
     Fill(window, fields);
     FieldSnapshot before = Snapshot(window, kLoanFields);
@@ -117,7 +110,7 @@ class LoanButtonsTest : public QObject {
     QFETCH(QStringList, fields);
     QFETCH(QString, result);
     QFETCH(QString, message);
-    LayoutWindow& window = fixture_->loan();
+    LayoutWindow& window = fixture().loan();
     Type(window, result, kOldResult);
     Fill(window, fields);
     const FieldSnapshot before = Snapshot(window, kLoanFields);
@@ -125,18 +118,13 @@ class LoanButtonsTest : public QObject {
     Click(window, button);
 
     QCOMPARE(Snapshot(window, kLoanFields), before);
-    const QList<RecordedMessage> shown = fixture_->dialogs().takeMessages();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].title, QString("Zero Value Error"));
-    QCOMPARE(shown[0].prompt, message);
-    QCOMPARE(shown[0].buttons, MessageButtons::Ok);
-    QCOMPARE(shown[0].icon, MessageIcon::None);
-    QCOMPARE(shown[0].parent, &window);
+    QCOMPARE(fixture().dialogs().takeMessages(),
+             QList<RecordedMessage>{CalculationFailure(&window, message)});
   }
 
   // A written result is read back by the next calculation.
   void resultsFeedTheNextCalculation() {
-    LayoutWindow& window = fixture_->loan();
+    LayoutWindow& window = fixture().loan();
     Fill(window, {"txtP=100000", "txtI=6", "txtN=30"});
     Click(window, "cmdApin");
     QCOMPARE(window.text("txtA"), QString("599.55"));
@@ -149,29 +137,26 @@ class LoanButtonsTest : public QObject {
   }
 
   void infiniteTermFailsTheNextCalculation() {
-    LayoutWindow& window = fixture_->loan();
+    LayoutWindow& window = fixture().loan();
     Fill(window, {"txtP=100000", "txtA=400", "txtI=6"});
     Click(window, "cmdNaip");
     QCOMPARE(window.text("txtN"), QString("Infinite"));
     Click(window, "cmdApin");
     QCOMPARE(window.text("txtA"), QString("400"));
-    const QList<RecordedMessage> shown = fixture_->dialogs().takeMessages();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].prompt, Message(sw::loan_message::kPayment));
+    QCOMPARE(fixture().dialogs().takeMessages(),
+             QList<RecordedMessage>{CalculationFailure(&window, Message(sw::loan_message::kPayment))});
   }
 
   // Result fields are ordinary fields: what the user types stays until a
   // calculation overwrites it.
   void resultFieldsAcceptTyping() {
-    LayoutWindow& window = fixture_->loan();
+    LayoutWindow& window = fixture().loan();
     for (const QString& field : QStringList{"txtA", "txtP", "txtI", "txtN", "txtRemaining"}) {
       Type(window, field, "12");
       QCOMPARE(window.text(field), QString("12"));
     }
   }
 
- private:
-  std::unique_ptr<AppFixture> fixture_;
 };
 
 QTEST_MAIN(LoanButtonsTest)

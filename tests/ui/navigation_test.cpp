@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app_fixture.h"
+#include "app_test_case.h"
 #include "field_snapshot.h"
 #include "ui/window_placement.h"
 
@@ -50,19 +50,12 @@ class ShowHideLog : public QObject {
 
 }  // namespace
 
-class NavigationTest : public QObject {
+class NavigationTest : public AppTestCase {
   Q_OBJECT
 
  private slots:
-  void init() { fixture_ = std::make_unique<AppFixture>(); }
-  void cleanup() {
-    const QStringList unexpected = fixture_->unexpectedDialogs();
-    fixture_.reset();
-    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join('\n')));
-  }
-
   void startUpShowsOnlyTheEmptyLoanWindow() {
-    LayoutWindow& loan = fixture_->loan();
+    LayoutWindow& loan = fixture().loan();
     QCOMPARE(VisibleWindows(), QStringList{"frmAPIN"});
     QVERIFY(!Exists("frmDrawDown"));
     QVERIFY(!Exists("frmPrintOutput"));
@@ -72,12 +65,12 @@ class NavigationTest : public QObject {
   }
 
   void switchingKeepsFieldsAndPositions() {
-    LayoutWindow& loan = fixture_->loan();
+    LayoutWindow& loan = fixture().loan();
     Type(loan, "txtP", "100000");
     loan.move(10, 20);
     const QPoint loanPosition = loan.pos();
 
-    LayoutWindow& drawDown = fixture_->goToDrawDown();
+    LayoutWindow& drawDown = fixture().goToDrawDown();
     QCOMPARE(VisibleWindows(), QStringList{"frmDrawDown"});
     QVERIFY(IsCentred(drawDown));
     QCOMPARE(drawDown.focusWidget(), drawDown.control("txtStartBalance"));
@@ -98,8 +91,8 @@ class NavigationTest : public QObject {
 
   // Leaving the loan window hides it first; coming back shows it first.
   void switchingOrder() {
-    LayoutWindow& loan = fixture_->loan();
-    LayoutWindow& drawDown = fixture_->app().drawDownWindow();
+    LayoutWindow& loan = fixture().loan();
+    LayoutWindow& drawDown = fixture().app().drawDownWindow();
     ShowHideLog log;
     loan.installEventFilter(&log);
     drawDown.installEventFilter(&log);
@@ -142,31 +135,26 @@ class NavigationTest : public QObject {
     QFETCH(QString, entry);
     QFETCH(QString, title);
     QFETCH(QString, prompt);
-    LayoutWindow& window = inDrawDown ? fixture_->goToDrawDown() : fixture_->loan();
+    LayoutWindow& window = inDrawDown ? fixture().goToDrawDown() : fixture().loan();
 
     Choose(window, entry);
 
-    const QList<RecordedMessage> shown = fixture_->dialogs().takeMessages();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].title, title);
-    QCOMPARE(shown[0].prompt.toUtf8(), prompt.toUtf8());
-    QCOMPARE(shown[0].buttons, MessageButtons::Ok);
-    QCOMPARE(shown[0].icon, MessageIcon::Information);
-    QCOMPARE(shown[0].parent, &window);
+    const RecordedMessage help{&window, title, prompt, MessageButtons::Ok, MessageIcon::Information};
+    QCOMPARE(fixture().dialogs().takeMessages(), QList<RecordedMessage>{help});
   }
 
   // Switching calculators neither shows nor hides the report window.
   void reportWindowStaysOpenAcrossSwitches() {
-    Choose(fixture_->loan(), "mnuAmortTable");
+    Choose(fixture().loan(), "mnuAmortTable");
     auto visible = [] {
       QStringList names = VisibleWindows();
       names.sort();
       return names;
     };
     QCOMPARE(visible(), (QStringList{"frmAPIN", "frmPrintOutput"}));
-    Choose(fixture_->goToDrawDown(), "mnuGoToFC");
+    Choose(fixture().goToDrawDown(), "mnuGoToFC");
     QCOMPARE(visible(), (QStringList{"frmAPIN", "frmPrintOutput"}));
-    fixture_->goToDrawDown();
+    fixture().goToDrawDown();
     QCOMPARE(visible(), (QStringList{"frmDrawDown", "frmPrintOutput"}));
   }
 
@@ -179,7 +167,7 @@ class NavigationTest : public QObject {
 
   void enterAndEscStartNothing() {
     QFETCH(int, key);
-    LayoutWindow& loan = fixture_->loan();
+    LayoutWindow& loan = fixture().loan();
     Fill(loan, {"txtP=100000", "txtI=6", "txtN=30", "txtMonths=12"});
     const FieldSnapshot before = Snapshot(loan, kLoanFields);
     for (QWidget* control : loan.clientArea()->findChildren<QWidget*>()) {
@@ -192,36 +180,36 @@ class NavigationTest : public QObject {
   }
 
   void closingTheLoanWindowEndsTheProgram() {
-    QSignalSpy quit(&fixture_->app(), &CalculatorApp::quitRequested);
-    LayoutWindow& report = fixture_->app().reportWindow();
+    QSignalSpy quit(&fixture().app(), &CalculatorApp::quitRequested);
+    LayoutWindow& report = fixture().app().reportWindow();
     report.showLoaded();
     const QPointer<LayoutWindow> reportWindow(&report);
 
-    fixture_->loan().close();
+    fixture().loan().close();
 
     QCOMPARE(quit.count(), 1);
-    QCOMPARE(fixture_->app().loadedReportWindow(), nullptr);
+    QCOMPARE(fixture().app().loadedReportWindow(), nullptr);
     QTRY_VERIFY(reportWindow.isNull());
     QVERIFY(VisibleWindows().isEmpty());
   }
 
   // The loan window is hidden then, and must not keep the program running.
   void closingTheDrawDownWindowEndsTheProgram() {
-    QSignalSpy quit(&fixture_->app(), &CalculatorApp::quitRequested);
-    fixture_->goToDrawDown().close();
+    QSignalSpy quit(&fixture().app(), &CalculatorApp::quitRequested);
+    fixture().goToDrawDown().close();
     QCOMPARE(quit.count(), 1);
     QVERIFY(VisibleWindows().isEmpty());
   }
 
   void closingTheReportWindowUnloadsItOnly() {
-    QSignalSpy quit(&fixture_->app(), &CalculatorApp::quitRequested);
-    LayoutWindow& report = fixture_->app().reportWindow();
+    QSignalSpy quit(&fixture().app(), &CalculatorApp::quitRequested);
+    LayoutWindow& report = fixture().app().reportWindow();
     report.showLoaded();
     report.setText("txtText", "some report");
     report.close();
     QCOMPARE(quit.count(), 0);
-    QCOMPARE(fixture_->app().loadedReportWindow(), nullptr);
-    QVERIFY(fixture_->app().reportWindow().text("txtText").isEmpty());
+    QCOMPARE(fixture().app().loadedReportWindow(), nullptr);
+    QVERIFY(fixture().app().reportWindow().text("txtText").isEmpty());
     QCOMPARE(VisibleWindows(), QStringList{"frmAPIN"});
   }
 
@@ -242,8 +230,6 @@ class NavigationTest : public QObject {
     QCOMPARE(CentredPosition(screen, window), position);
   }
 
- private:
-  std::unique_ptr<AppFixture> fixture_;
 };
 
 QTEST_MAIN(NavigationTest)

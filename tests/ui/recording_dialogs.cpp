@@ -1,6 +1,21 @@
 #include "recording_dialogs.h"
 
+#include <QTest>
+
 namespace sw::ui::test {
+
+char* toString(const RecordedMessage& message) {
+  const QString text = QString("parent %1, title \"%2\", prompt \"%3\", buttons %4, icon %5")
+                           .arg(reinterpret_cast<quintptr>(message.parent), 0, 16)
+                           .arg(message.title, message.prompt)
+                           .arg(static_cast<int>(message.buttons))
+                           .arg(static_cast<int>(message.icon));
+  return QTest::toString(text);
+}
+
+RecordedMessage CalculationFailure(QWidget* window, const QString& prompt) {
+  return {window, "Zero Value Error", prompt, MessageButtons::Ok, MessageIcon::None};
+}
 
 void RecordingDialogs::message(QWidget* parent, const QString& title, const QString& prompt,
                                MessageButtons buttons, MessageIcon icon) {

@@ -15,7 +15,15 @@ struct RecordedMessage {
   QString prompt;
   MessageButtons buttons = MessageButtons::Ok;
   MessageIcon icon = MessageIcon::None;
+  friend bool operator==(const RecordedMessage&, const RecordedMessage&) = default;
 };
+
+// How QCOMPARE shows a message that differs.
+char* toString(const RecordedMessage& message);
+
+// The box of a calculation that failed: its message under "Zero Value
+// Error", an OK button and no icon, over the calculator window.
+RecordedMessage CalculationFailure(QWidget* window, const QString& prompt);
 
 struct RecordedSaveRequest {
   QWidget* parent = nullptr;

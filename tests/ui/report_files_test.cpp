@@ -8,7 +8,7 @@
 #include <csignal>
 #include <cstring>
 
-#include "app_fixture.h"
+#include "app_test_case.h"
 #include "report_request.h"
 #include "ui/report_file_commands.h"
 #include "ui/report_window.h"
@@ -72,20 +72,18 @@ class FileSizeLimit {
 
 }  // namespace
 
-class ReportFilesTest : public QObject {
+class ReportFilesTest : public AppTestCase {
   Q_OBJECT
 
  private slots:
   void init() {
-    fixture_ = std::make_unique<AppFixture>();
+    AppTestCase::init();
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
   }
   void cleanup() {
-    const QStringList unexpected = fixture_->unexpectedDialogs();
-    fixture_.reset();
     dir_.reset();
-    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join('\n')));
+    AppTestCase::cleanup();
   }
 
   // The first Save asks; the next one replaces the file without asking.
@@ -208,9 +206,9 @@ class ReportFilesTest : public QObject {
     Choose(first, "mnuSave");
     first.close();
 
-    Choose(fixture_->loan(), "mnuAmortTable");
+    Choose(fixture().loan(), "mnuAmortTable");
     dialogs().prepareSaveAnswer(path("new"));
-    Choose(fixture_->app().reportWindow(), "mnuSave");
+    Choose(fixture().app().reportWindow(), "mnuSave");
     const auto requests = dialogs().takeSaveRequests();
     QCOMPARE(requests.size(), 2);
     QCOMPARE(requests[1].proposedName, QString());
@@ -289,14 +287,13 @@ class ReportFilesTest : public QObject {
   }
 
  private:
-  RecordingDialogs& dialogs() { return fixture_->dialogs(); }
+  RecordingDialogs& dialogs() { return fixture().dialogs(); }
   QString path(const QString& name) const { return dir_->filePath(name); }
   // The worked example, or the one-line message for a principal of "0".
   LayoutWindow& table(const QString& principal = "10000") {
-    return RequestTable(*fixture_, principal, "7.5", "1");
+    return RequestTable(fixture(), principal, "7.5", "1");
   }
 
-  std::unique_ptr<AppFixture> fixture_;
   std::unique_ptr<QTemporaryDir> dir_;
 };
 

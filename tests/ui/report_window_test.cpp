@@ -3,7 +3,7 @@
 #include <QScreen>
 #include <QTest>
 
-#include "app_fixture.h"
+#include "app_test_case.h"
 #include "report_request.h"
 #include "ui/report_text.h"
 #include "ui/report_window.h"
@@ -26,17 +26,10 @@ bool BoxFillsClientArea(LayoutWindow& report) {
 
 }  // namespace
 
-class ReportWindowTest : public QObject {
+class ReportWindowTest : public AppTestCase {
   Q_OBJECT
 
  private slots:
-  void init() { fixture_ = std::make_unique<AppFixture>(); }
-  void cleanup() {
-    const QStringList unexpected = fixture_->unexpectedDialogs();
-    fixture_.reset();
-    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join('\n')));
-  }
-
   void leftEdgePosition_data() {
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<QSize>("window");
@@ -56,14 +49,14 @@ class ReportWindowTest : public QObject {
 
   // The text box covers the client area as soon as the window exists.
   void builtWindowIsFittedBeforeItIsShown() {
-    LayoutWindow& report = fixture_->app().reportWindow();
+    LayoutWindow& report = fixture().app().reportWindow();
     QVERIFY(!report.isVisible());
     QCOMPARE(report.clientArea()->size(), QSize(282, 352));
     QVERIFY(BoxFillsClientArea(report));
   }
 
   void firstRequestPlacesAndShowsTheWindow() {
-    LayoutWindow& report = RequestTable(*fixture_, "10000", "7.5", "1");
+    LayoutWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
     QVERIFY(report.isVisible());
     QCOMPARE(report.windowTitle(), QString("Amortization Table"));
     QVERIFY(StandsAtLeftEdge(report));
@@ -80,14 +73,14 @@ class ReportWindowTest : public QObject {
 
   void boxFollowsEverySize() {
     QFETCH(QSize, size);
-    LayoutWindow& report = RequestTable(*fixture_, "10000", "7.5", "1");
+    LayoutWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
     report.resize(size);
     QTRY_VERIFY(BoxFillsClientArea(report));
     QCOMPARE(report.clientArea()->width(), report.width());
   }
 
   void boxFollowsMaximizeAndRestore() {
-    LayoutWindow& report = RequestTable(*fixture_, "10000", "7.5", "1");
+    LayoutWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
     const QSize designed = report.size();
     report.showMaximized();
     QTRY_VERIFY(report.width() > designed.width());
@@ -100,16 +93,16 @@ class ReportWindowTest : public QObject {
   // A later request keeps what the user did with the window, and nothing
   // enables Print again.
   void laterRequestKeepsPlaceAndSize() {
-    LayoutWindow& report = RequestTable(*fixture_, "10000", "7.5", "1");
+    LayoutWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
     report.move(200, 150);
     report.resize(500, 400);
     report.setWindowTitle("something else");
     report.menuEntry("mnuPrint")->setEnabled(true);
     const QRect before = report.frameGeometry();
 
-    Choose(fixture_->loan(), "mnuAmortTable");
+    Choose(fixture().loan(), "mnuAmortTable");
 
-    QCOMPARE(&fixture_->app().reportWindow(), &report);
+    QCOMPARE(&fixture().app().reportWindow(), &report);
     QCOMPARE(report.frameGeometry(), before);
     QCOMPARE(report.windowTitle(), QString("Amortization Table"));
     QVERIFY(!report.menuEntry("mnuPrint")->isEnabled());
@@ -117,7 +110,7 @@ class ReportWindowTest : public QObject {
   }
 
   void printIsShownAndDisabled() {
-    LayoutWindow& report = RequestTable(*fixture_, "", "", "");
+    LayoutWindow& report = RequestTable(fixture(), "", "", "");
     QAction* print = report.menuEntry("mnuPrint");
     QVERIFY(print->isVisible());
     QVERIFY(!print->isEnabled());
@@ -128,25 +121,23 @@ class ReportWindowTest : public QObject {
   // Closing unloads the window: the next request builds it afresh, placed
   // again and holding only the new report.
   void closedWindowComesBackPlacedAndEmpty() {
-    LayoutWindow& first = RequestTable(*fixture_, "10000", "7.5", "1");
+    LayoutWindow& first = RequestTable(fixture(), "10000", "7.5", "1");
     first.move(300, 300);
     first.resize(600, 500);
     ReportTextBox(first).appendPlainText("typed by the user");
     first.close();
-    QCOMPARE(fixture_->app().loadedReportWindow(), nullptr);
+    QCOMPARE(fixture().app().loadedReportWindow(), nullptr);
 
-    LayoutWindow& fresh = fixture_->app().reportWindow();
+    LayoutWindow& fresh = fixture().app().reportWindow();
     QVERIFY(ReportTextBox(fresh).toPlainText().isEmpty());
-    Type(fixture_->loan(), "txtP", "0");
-    Choose(fixture_->loan(), "mnuAmortTable");
+    Type(fixture().loan(), "txtP", "0");
+    Choose(fixture().loan(), "mnuAmortTable");
     QCOMPARE(ReportText(ReportTextBox(fresh)), std::string("Please fill in the Principal of the loan"));
     QCOMPARE(fresh.clientArea()->size(), QSize(282, 352));
     QVERIFY(StandsAtLeftEdge(fresh));
     QVERIFY(BoxFillsClientArea(fresh));
   }
 
- private:
-  std::unique_ptr<AppFixture> fixture_;
 };
 
 QTEST_MAIN(ReportWindowTest)
