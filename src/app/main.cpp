@@ -32,6 +32,8 @@ int main(int argc, char* argv[]) {
 
   QApplication application(argc, argv);
   QApplication::setWindowIcon(sw::ui::UmbrellaIcon());
+  // Lets desktop shells match the window to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sumwright"));
   // The program ends when the calculator on screen is closed, not when the
   // last visible window happens to be hidden by a switch.
   QApplication::setQuitOnLastWindowClosed(false);
