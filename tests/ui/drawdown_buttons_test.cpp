@@ -11,7 +11,6 @@ namespace {
 
 const QStringList kDrawDownFields = {"txtStartBalance", "txtInterest", "txtA",
                                      "txtHowLong",      "txtN",        "txtRemaining"};
-constexpr char kOldResult[] = "old result";
 
 QString Message(std::string_view text) { return QString::fromUtf8(text.data(), text.size()); }
 
@@ -48,15 +47,9 @@ class DrawDownButtonsTest : public AppTestCase {
     QFETCH(QStringList, fields);
     QFETCH(QString, result);
     QFETCH(QString, expected);
-    LayoutWindow& window = fixture().goToDrawDown();
-    Type(window, result, kOldResult);
-    Fill(window, fields);
-    FieldSnapshot before = Snapshot(window, kDrawDownFields);
-
-    Click(window, button);
-
+    auto [before, after] = PressOverOldResult(fixture().goToDrawDown(), kDrawDownFields, button, fields, result);
     before[result] = expected;
-    QCOMPARE(Snapshot(window, kDrawDownFields), before);
+    QCOMPARE(after, before);
   }
 
   void failureShowsMessageAndChangesNothing_data() {
@@ -90,13 +83,8 @@ class DrawDownButtonsTest : public AppTestCase {
     QFETCH(QString, result);
     QFETCH(QString, message);
     LayoutWindow& window = fixture().goToDrawDown();
-    Type(window, result, kOldResult);
-    Fill(window, fields);
-    const FieldSnapshot before = Snapshot(window, kDrawDownFields);
-
-    Click(window, button);
-
-    QCOMPARE(Snapshot(window, kDrawDownFields), before);
+    const auto [before, after] = PressOverOldResult(window, kDrawDownFields, button, fields, result);
+    QCOMPARE(after, before);
     QCOMPARE(fixture().dialogs().takeMessages(),
              QList<RecordedMessage>{CalculationFailure(&window, message)});
   }

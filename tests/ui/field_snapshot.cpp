@@ -17,4 +17,15 @@ void Fill(LayoutWindow& window, const QStringList& assignments) {
   }
 }
 
+PressResult PressOverOldResult(LayoutWindow& window, const QStringList& watched,
+                               const QString& button, const QStringList& entries,
+                               const QString& resultField) {
+  Type(window, resultField, "old result");
+  Fill(window, entries);
+  PressResult press{Snapshot(window, watched), {}};
+  Click(window, button);
+  press.after = Snapshot(window, watched);
+  return press;
+}
+
 }  // namespace sw::ui::test

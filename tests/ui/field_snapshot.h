@@ -16,4 +16,15 @@ FieldSnapshot Snapshot(const LayoutWindow& window, const QStringList& fields);
 // Types "name=text" entries into their fields, in order.
 void Fill(LayoutWindow& window, const QStringList& assignments);
 
+struct PressResult {
+  FieldSnapshot before;
+  FieldSnapshot after;
+};
+
+// Puts an old text into the result field, types the entries and clicks the
+// button; the watched fields as they were just before and after the click.
+PressResult PressOverOldResult(LayoutWindow& window, const QStringList& watched,
+                               const QString& button, const QStringList& entries,
+                               const QString& resultField);
+
 }  // namespace sw::ui::test

@@ -10,7 +10,6 @@ using namespace sw::ui::test;
 namespace {
 
 const QStringList kLoanFields = {"txtA", "txtP", "txtI", "txtN", "txtMonths", "txtRemaining"};
-constexpr char kOldResult[] = "old result";
 
 QString Message(std::string_view text) { return QString::fromUtf8(text.data(), text.size()); }
 
@@ -57,15 +56,9 @@ class LoanButtonsTest : public AppTestCase {
     QFETCH(QStringList, fields);
     QFETCH(QString, result);
     QFETCH(QString, expected);
-    LayoutWindow& window = fixture().loan();
-    Type(window, result, kOldResult);
-    Fill(window, fields);
-    FieldSnapshot before = Snapshot(window, kLoanFields);
-
-    Click(window, button);
-
+    auto [before, after] = PressOverOldResult(fixture().loan(), kLoanFields, button, fields, result);
     before[result] = expected;
-    QCOMPARE(Snapshot(window, kLoanFields), before);
+    QCOMPARE(after, before);
   }
 
   void failureShowsMessageAndChangesNothing_data() {
@@ -111,13 +104,8 @@ class LoanButtonsTest : public AppTestCase {
     QFETCH(QString, result);
     QFETCH(QString, message);
     LayoutWindow& window = fixture().loan();
-    Type(window, result, kOldResult);
-    Fill(window, fields);
-    const FieldSnapshot before = Snapshot(window, kLoanFields);
-
-    Click(window, button);
-
-    QCOMPARE(Snapshot(window, kLoanFields), before);
+    const auto [before, after] = PressOverOldResult(window, kLoanFields, button, fields, result);
+    QCOMPARE(after, before);
     QCOMPARE(fixture().dialogs().takeMessages(),
              QList<RecordedMessage>{CalculationFailure(&window, message)});
   }
