@@ -18,6 +18,21 @@ bool DisplayAvailable() {
   return false;
 }
 
+QtMessageHandler defaultMessageHandler = nullptr;
+
+// Qt aborts when no platform can start, for instance when DISPLAY names an X
+// server that cannot be reached; say so plainly and exit instead.
+void ExitOnPlatformFailure(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+  if (type != QtFatalMsg) {
+    defaultMessageHandler(type, context, message);
+    return;
+  }
+  std::cerr << "sumwright: cannot open the display (set DISPLAY to a running X server, "
+               "or QT_QPA_PLATFORM=offscreen)\n";
+  std::_Exit(EXIT_FAILURE);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -30,7 +45,9 @@ int main(int argc, char* argv[]) {
     return EXIT_FAILURE;
   }
 
+  defaultMessageHandler = qInstallMessageHandler(ExitOnPlatformFailure);
   QApplication application(argc, argv);
+  qInstallMessageHandler(defaultMessageHandler);
   QApplication::setWindowIcon(sw::ui::UmbrellaIcon());
   // Lets desktop shells match the window to its menu entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sumwright"));
