@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "drawdown/drawdown_fields.h"
-#include "numeric/calc_failure.h"
+#include "field_result.h"
 
 namespace sw {
 namespace {
@@ -19,11 +19,7 @@ class HowLongFieldWrites : public testing::TestWithParam<HowLongCase> {};
 
 TEST_P(HowLongFieldWrites, Result) {
   const auto& [B, R, W, expected] = GetParam();
-  if (expected == nullptr) {
-    EXPECT_THROW(HowLongField(B, R, W), CalcFailure) << B << " / " << R << " / " << W;
-  } else {
-    EXPECT_EQ(HowLongField(B, R, W), expected) << B << " / " << R << " / " << W;
-  }
+  ExpectFieldResult(HowLongField, expected, B, R, W);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,11 +51,7 @@ class HowMuchFieldWrites : public testing::TestWithParam<HowMuchCase> {};
 
 TEST_P(HowMuchFieldWrites, Result) {
   const auto& [B, R, W, n, expected] = GetParam();
-  if (expected == nullptr) {
-    EXPECT_THROW(HowMuchField(B, R, W, n), CalcFailure) << B << " " << R << " " << W << " " << n;
-  } else {
-    EXPECT_EQ(HowMuchField(B, R, W, n), expected) << B << " " << R << " " << W << " " << n;
-  }
+  ExpectFieldResult(HowMuchField, expected, B, R, W, n);
 }
 
 INSTANTIATE_TEST_SUITE_P(

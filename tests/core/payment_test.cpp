@@ -4,7 +4,7 @@
 
 #include "loan/growth_factor.h"
 #include "loan/loan_fields.h"
-#include "numeric/calc_failure.h"
+#include "field_result.h"
 
 namespace sw {
 namespace {
@@ -16,19 +16,11 @@ struct LoanCase {
   const char* expected;  // nullptr: the calculation fails
 };
 
-void ExpectField(std::string (*field)(std::string_view, std::string_view, std::string_view),
-                 const LoanCase& c) {
-  if (c.expected == nullptr) {
-    EXPECT_THROW(field(c.first, c.rate, c.years), CalcFailure)
-        << c.first << " / " << c.rate << " / " << c.years;
-  } else {
-    EXPECT_EQ(field(c.first, c.rate, c.years), c.expected)
-        << c.first << " / " << c.rate << " / " << c.years;
-  }
-}
-
 class PaymentFieldWrites : public testing::TestWithParam<LoanCase> {};
-TEST_P(PaymentFieldWrites, Result) { ExpectField(PaymentField, GetParam()); }
+TEST_P(PaymentFieldWrites, Result) {
+  const auto& [P, I, N, expected] = GetParam();
+  ExpectFieldResult(PaymentField, expected, P, I, N);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     PrincipalRateYears, PaymentFieldWrites,
@@ -50,7 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
                     LoanCase{"100000", "1e-20", "30", nullptr}));
 
 class PrincipalFieldWrites : public testing::TestWithParam<LoanCase> {};
-TEST_P(PrincipalFieldWrites, Result) { ExpectField(PrincipalField, GetParam()); }
+TEST_P(PrincipalFieldWrites, Result) {
+  const auto& [A, I, N, expected] = GetParam();
+  ExpectFieldResult(PrincipalField, expected, A, I, N);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     PaymentRateYears, PrincipalFieldWrites,

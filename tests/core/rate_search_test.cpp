@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "loan/loan_fields.h"
-#include "numeric/calc_failure.h"
+#include "field_result.h"
 
 namespace sw {
 namespace {
@@ -68,11 +68,7 @@ class RateFieldWrites : public testing::TestWithParam<RateCase> {};
 
 TEST_P(RateFieldWrites, Result) {
   const auto& [P, A, N, expected] = GetParam();
-  if (expected == nullptr) {
-    EXPECT_THROW(RateField(P, A, N), CalcFailure) << P << " / " << A << " / " << N;
-  } else {
-    EXPECT_EQ(RateField(P, A, N), expected) << P << " / " << A << " / " << N;
-  }
+  ExpectFieldResult(RateField, expected, P, A, N);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "loan/loan_fields.h"
-#include "numeric/calc_failure.h"
+#include "field_result.h"
 
 namespace sw {
 namespace {
@@ -20,11 +20,7 @@ class RemainingFieldWrites : public testing::TestWithParam<RemainingCase> {};
 
 TEST_P(RemainingFieldWrites, Result) {
   const auto& [P, A, I, k, expected] = GetParam();
-  if (expected == nullptr) {
-    EXPECT_THROW(RemainingField(P, A, I, k), CalcFailure) << P << " " << A << " " << I << " " << k;
-  } else {
-    EXPECT_EQ(RemainingField(P, A, I, k), expected) << P << " " << A << " " << I << " " << k;
-  }
+  ExpectFieldResult(RemainingField, expected, P, A, I, k);
 }
 
 INSTANTIATE_TEST_SUITE_P(

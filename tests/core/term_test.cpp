@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "loan/loan_fields.h"
-#include "numeric/calc_failure.h"
+#include "field_result.h"
 
 namespace sw {
 namespace {
@@ -19,11 +19,7 @@ class TermFieldWrites : public testing::TestWithParam<TermCase> {};
 
 TEST_P(TermFieldWrites, Result) {
   const auto& [P, A, I, expected] = GetParam();
-  if (expected == nullptr) {
-    EXPECT_THROW(TermField(P, A, I), CalcFailure) << P << " / " << A << " / " << I;
-  } else {
-    EXPECT_EQ(TermField(P, A, I), expected) << P << " / " << A << " / " << I;
-  }
+  ExpectFieldResult(TermField, expected, P, A, I);
 }
 
 INSTANTIATE_TEST_SUITE_P(
