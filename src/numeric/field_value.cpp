@@ -1,8 +1,10 @@
 #include "numeric/field_value.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <system_error>
 
@@ -19,52 +21,84 @@ std::string_view TrimSpaces(std::string_view s) {
   return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
-// Checks the grammar strictly and returns the number without sign-plus and
-// grouping separators, ready for from_chars, which alone would stop at the
-// first "," and would take "inf" and "nan".
-std::string Normalise(std::string_view s) {
-  std::string out;
+// A number as written: its digits without grouping separators, the decimal
+// point standing after `integerDigits` of them, and the exponent.
+struct WrittenNumber {
+  bool negative = false;
+  std::string digits;
+  std::size_t integerDigits = 0;
+  std::int64_t exponent = 0;
+};
+
+// Far beyond any double's decimal exponent, yet small enough that adding a
+// digit count to it cannot overflow.
+constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
+
+// Reads the grammar strictly: an optional sign, digits with "," anywhere
+// before the point, an optional fraction, at least one digit, an optional
+// exponent. "inf", "nan" and every other form throw.
+WrittenNumber ReadWrittenNumber(std::string_view s) {
+  WrittenNumber n;
   std::size_t i = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-    if (s[i] == '-') out += '-';
-    ++i;
-  }
-  bool anyDigit = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) n.negative = s[i++] == '-';
   for (; i < s.size() && (IsDigit(s[i]) || s[i] == ','); ++i) {
-    if (s[i] != ',') out += s[i], anyDigit = true;
+    if (s[i] != ',') n.digits += s[i];
   }
+  n.integerDigits = n.digits.size();
   if (i < s.size() && s[i] == '.') {
-    out += s[i++];
-    for (; i < s.size() && IsDigit(s[i]); ++i) out += s[i], anyDigit = true;
+    for (++i; i < s.size() && IsDigit(s[i]); ++i) n.digits += s[i];
   }
-  if (!anyDigit) throw CalcFailure{};
+  if (n.digits.empty()) throw CalcFailure{};
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-    out += s[i++];
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) out += s[i++];
+    ++i;
+    const bool negativeExponent = i < s.size() && s[i] == '-';
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     if (i == s.size() || !IsDigit(s[i])) throw CalcFailure{};
-    for (; i < s.size() && IsDigit(s[i]); ++i) out += s[i];
+    for (; i < s.size() && IsDigit(s[i]); ++i) {
+      n.exponent = std::min(n.exponent * 10 + (s[i] - '0'), kExponentCap);
+    }
+    if (negativeExponent) n.exponent = -n.exponent;
   }
   if (i != s.size()) throw CalcFailure{};
-  return out;
+  return n;
 }
 
-bool HasNegativeExponent(const std::string& number) {
-  const auto e = number.find_first_of("eE");
-  return e != std::string::npos && e + 1 < number.size() && number[e + 1] == '-';
+// Decimal exponents of the largest double (1.8e308) and of the smallest
+// denormal (4.9e-324); a value below 1e-324 is under half the smallest
+// denormal and rounds to zero.
+constexpr std::int64_t kLargestScale = 308;
+constexpr std::int64_t kSmallestScale = -324;
+
+// The nearest double to the written value. Whether it is too large or too
+// small follows from the value's decimal exponent, whatever the spelling
+// ("1000e-1" and "0.01e4" are both 100).
+double NearestDouble(const WrittenNumber& n) {
+  const double zero = n.negative ? -0.0 : 0.0;
+  const auto first = n.digits.find_first_not_of('0');
+  if (first == std::string::npos) return zero;
+  const auto last = n.digits.find_last_not_of('0');
+  // The value is d.ddd... times 10^scale, d being the first non-zero digit.
+  const std::int64_t scale = static_cast<std::int64_t>(n.integerDigits) -
+                             static_cast<std::int64_t>(first) - 1 + n.exponent;
+  if (scale > kLargestScale) throw CalcFailure{};
+  if (scale < kSmallestScale) return zero;
+
+  std::string scientific = n.negative ? "-" : "";
+  scientific += n.digits[first];
+  if (last > first) scientific += '.' + n.digits.substr(first + 1, last - first);
+  scientific += 'e' + std::to_string(scale);
+  double value = 0;
+  const char* end = scientific.data() + scientific.size();
+  const auto [ptr, ec] = std::from_chars(scientific.data(), end, value);
+  if (ec == std::errc::result_out_of_range && scale < 0) return zero;
+  if (ec != std::errc{} || ptr != end || !std::isfinite(value)) throw CalcFailure{};
+  return value;
 }
 
 }  // namespace
 
 double FieldToNumber(std::string_view text) {
-  const std::string number = Normalise(TrimSpaces(text));
-  double value = 0;
-  const char* end = number.data() + number.size();
-  const auto [ptr, ec] = std::from_chars(number.data(), end, value);
-  if (ec == std::errc::result_out_of_range && HasNegativeExponent(number)) {
-    return number.front() == '-' ? -0.0 : 0.0;
-  }
-  if (ec != std::errc{} || ptr != end || !std::isfinite(value)) throw CalcFailure{};
-  return value;
+  return NearestDouble(ReadWrittenNumber(TrimSpaces(text)));
 }
 
 std::int16_t RoundToInt16(double value) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "numeric/calc_failure.h"
 
@@ -48,6 +49,87 @@ INSTANTIATE_TEST_SUITE_P(Forms, FieldToNumberRejects,
 TEST(FieldToNumber, NegativeUnderflowIsNegativeZero) {
   EXPECT_TRUE(std::signbit(FieldToNumber("-1e-400")));
 }
+
+// Decimal digits of digits * base^power, by schoolbook multiplication, to
+// spell doubles near the range edges exactly.
+std::string TimesPower(std::string digits, int base, int power) {
+  for (int p = 0; p < power; ++p) {
+    int carry = 0;
+    for (auto d = digits.rbegin(); d != digits.rend(); ++d) {
+      const int product = (*d - '0') * base + carry;
+      *d = static_cast<char>('0' + product % 10);
+      carry = product / 10;
+    }
+    for (; carry > 0; carry /= 10) digits.insert(digits.begin(), static_cast<char>('0' + carry % 10));
+  }
+  return digits;
+}
+
+std::string Repeat(char c, int count) { return std::string(static_cast<std::size_t>(count), c); }
+
+// (2^53 - 1) * 2^971, and the midpoint between it and 2^1024, which rounds
+// to 2^1024 and so overflows.
+const std::string kLargest = TimesPower("9007199254740991", 2, 971);
+const std::string kOverflowMidpoint = TimesPower("18014398509481983", 2, 970);
+// 2^-1074 and 2^-1075 as digits of 5^n times 10^-n; half the smallest
+// denormal rounds to zero (ties to even).
+const std::string kSmallestDenormal = TimesPower("1", 5, 1074) + "e-1074";
+const std::string kHalfSmallestDenormal = TimesPower("1", 5, 1075) + "e-1075";
+
+struct LongText {
+  std::string text;
+  double expected;
+  friend void PrintTo(const LongText& c, std::ostream* os) {
+    *os << c.text.size() << " characters: " << c.text.substr(0, 24) << "...";
+  }
+};
+
+class FieldToNumberReadsLong : public testing::TestWithParam<LongText> {};
+
+TEST_P(FieldToNumberReadsLong, Value) {
+  const double value = FieldToNumber(GetParam().text);
+  EXPECT_EQ(value, GetParam().expected) << GetParam().text;
+  EXPECT_EQ(std::signbit(value), std::signbit(GetParam().expected)) << GetParam().text;
+}
+
+constexpr double kMax = std::numeric_limits<double>::max();
+constexpr double kDenormMin = std::numeric_limits<double>::denorm_min();
+
+INSTANTIATE_TEST_SUITE_P(
+    RangeEdges, FieldToNumberReadsLong,
+    testing::Values(
+        LongText{kLargest, kMax}, LongText{"-" + kLargest, -kMax},
+        LongText{kLargest + "." + Repeat('0', 400) + "1", kMax},
+        LongText{kOverflowMidpoint.substr(0, 300) + "e9", kMax},
+        LongText{"0.0" + kOverflowMidpoint.substr(0, 300) + "e310", kMax},
+        LongText{kSmallestDenormal, kDenormMin}, LongText{"-" + kSmallestDenormal, -kDenormMin},
+        LongText{kHalfSmallestDenormal, 0.0}, LongText{"-" + kHalfSmallestDenormal, -0.0},
+        LongText{TimesPower("1", 5, 1075) + Repeat('0', 400) + "1e-1476", kDenormMin},
+        LongText{"0." + Repeat('0', 400) + "1", 0.0}, LongText{"-0." + Repeat('0', 400) + "1", -0.0},
+        LongText{"0." + Repeat('0', 400) + "1e400", 0.1},
+        LongText{"1" + Repeat('0', 400) + "e-400", 1.0},
+        LongText{"1" + Repeat('0', 400) + "e-700", 1e-300},
+        LongText{"1,000" + Repeat('0', 400) + "e-403", 1.0},
+        LongText{"9." + Repeat('9', 400), 10.0}, LongText{"0." + Repeat('9', 400), 1.0},
+        LongText{Repeat('9', 308), 1e308}, LongText{Repeat('9', 400) + "e-400", 1.0},
+        LongText{"0." + Repeat('9', 400) + "e-323", 1e-323},
+        LongText{"1e-0000000000000000000000000001", 0.1},
+        LongText{"1e-99999999999999999999999999", 0.0}, LongText{"0e99999999999999999999", 0.0},
+        LongText{"-0", -0.0}));
+
+class FieldToNumberRejectsLong : public testing::TestWithParam<std::string> {};
+
+TEST_P(FieldToNumberRejectsLong, Text) {
+  EXPECT_THROW(FieldToNumber(GetParam()), CalcFailure) << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RangeEdges, FieldToNumberRejectsLong,
+    testing::Values("1" + Repeat('0', 400) + "e-1", "-1" + Repeat('0', 400) + "e-1",
+                    kOverflowMidpoint, "-" + kOverflowMidpoint,
+                    kOverflowMidpoint + "." + Repeat('0', 400) + "1", Repeat('9', 309),
+                    "0." + Repeat('0', 400) + "1e710", "1e99999999999999999999999999",
+                    "1e+" + Repeat('9', 400)));
 
 struct Rounding {
   double value;
