@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "cli_process.h"
 
 namespace sw::cli_test {
@@ -10,10 +11,15 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-class UsageError : public testing::TestWithParam<Args> {};
+struct UsageCase {
+  const char* name;
+  Args args;
+};
+
+class UsageError : public testing::TestWithParam<UsageCase> {};
 
 TEST_P(UsageError, PrintsTheUsageAndExitsWithTwo) {
-  const CliResult run = RunCli(GetParam());
+  const CliResult run = RunCli(GetParam().args);
   EXPECT_EQ(run.out, "");
   EXPECT_TRUE(run.err.starts_with("sumwright-cli: ")) << run.err;
   EXPECT_NE(run.err.find("Usage:\n  sumwright-cli payment "), std::string::npos) << run.err;
@@ -23,23 +29,39 @@ TEST_P(UsageError, PrintsTheUsageAndExitsWithTwo) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, UsageError,
     testing::Values(
-        Args{}, Args{"mortgage"}, Args{"--principal", "1"},
-        Args{"payment", "--principal", "100000", "--rate", "6"},
-        Args{"payment", "--principal", "100000", "--rate", "6", "--years"},
-        Args{"payment", "--principal", "100000", "--rate", "6", "--years", "30", "--term", "1"},
-        Args{"payment", "--principal", "100000", "--rate", "6", "--years", "30", "extra"},
-        Args{"payment", "--principal", "1", "--principal", "2", "--rate", "6", "--years", "30"},
-        Args{"how-long", "--balance", "1", "--rate", "6"},
-        Args{"schedule", "--principal", "1", "--rate", "6", "--years", "1", "--format", "xml"},
-        Args{"schedule", "--principal", "1", "--rate", "6", "--years", "1", "--format", "CSV"},
-        Args{"schedule", "--principal", "1", "--rate", "6", "--years", "1", "--save", "a",
-             "--append", "b"},
-        Args{"schedule", "--principal", "1", "--rate", "6", "--years", "1", "--format", "csv",
-             "--save", "a"},
-        Args{"schedule", "--principal", "1", "--rate", "6", "--years", "1", "--format=json",
-             "--append", "a"}));
+        UsageCase{"NoCommand", {}}, UsageCase{"UnknownCommand", {"mortgage"}},
+        UsageCase{"OptionWithoutCommand", {"--principal", "1"}},
+        UsageCase{"MissingOption", {"payment", "--principal", "100000", "--rate", "6"}},
+        UsageCase{"OptionWithoutValue",
+                  {"payment", "--principal", "100000", "--rate", "6", "--years"}},
+        UsageCase{
+            "UnknownOption",
+            {"payment", "--principal", "100000", "--rate", "6", "--years", "30", "--term", "1"}},
+        UsageCase{"ExtraArgument",
+                  {"payment", "--principal", "100000", "--rate", "6", "--years", "30", "extra"}},
+        UsageCase{
+            "RepeatedOption",
+            {"payment", "--principal", "1", "--principal", "2", "--rate", "6", "--years", "30"}},
+        UsageCase{"HowLongMissingOption", {"how-long", "--balance", "1", "--rate", "6"}},
+        UsageCase{
+            "UnknownFormat",
+            {"schedule", "--principal", "1", "--rate", "6", "--years", "1", "--format", "xml"}},
+        UsageCase{
+            "FormatIsCaseSensitive",
+            {"schedule", "--principal", "1", "--rate", "6", "--years", "1", "--format", "CSV"}},
+        UsageCase{"SaveAndAppend",
+                  {"schedule", "--principal", "1", "--rate", "6", "--years", "1", "--save", "a",
+                   "--append", "b"}},
+        UsageCase{"SaveWithCsv",
+                  {"schedule", "--principal", "1", "--rate", "6", "--years", "1", "--format", "csv",
+                   "--save", "a"}},
+        UsageCase{"AppendWithJson",
+                  {"schedule", "--principal", "1", "--rate", "6", "--years", "1", "--format=json",
+                   "--append", "a"}}),
+    CaseName{});
 
 struct HelpCase {
+  const char* name;
   Args args;
   std::string usageLine;
 };
@@ -55,17 +77,20 @@ TEST_P(Help, PrintsTheCommandsHelpAndSucceeds) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryCommand, Help,
-    testing::Values(HelpCase{{"--help"}, "Usage: sumwright-cli [OPTIONS] SUBCOMMAND"},
-                    HelpCase{{"-h"}, "Usage: sumwright-cli [OPTIONS] SUBCOMMAND"},
-                    HelpCase{{"payment", "--help"}, "Usage: sumwright-cli payment"},
-                    HelpCase{{"principal", "--help"}, "Usage: sumwright-cli principal"},
-                    HelpCase{{"term", "--help"}, "Usage: sumwright-cli term"},
-                    HelpCase{{"rate", "--help"}, "Usage: sumwright-cli rate"},
-                    HelpCase{{"remaining", "--help"}, "Usage: sumwright-cli remaining"},
-                    HelpCase{{"how-long", "--help"}, "Usage: sumwright-cli how-long"},
-                    HelpCase{{"how-much", "-h"}, "Usage: sumwright-cli how-much"},
-                    HelpCase{{"schedule", "--principal", "1", "--help"},
-                             "Usage: sumwright-cli schedule"}));
+    testing::Values(
+        HelpCase{"Help", {"--help"}, "Usage: sumwright-cli [OPTIONS] SUBCOMMAND"},
+        HelpCase{"ShortHelp", {"-h"}, "Usage: sumwright-cli [OPTIONS] SUBCOMMAND"},
+        HelpCase{"Payment", {"payment", "--help"}, "Usage: sumwright-cli payment"},
+        HelpCase{"Principal", {"principal", "--help"}, "Usage: sumwright-cli principal"},
+        HelpCase{"Term", {"term", "--help"}, "Usage: sumwright-cli term"},
+        HelpCase{"Rate", {"rate", "--help"}, "Usage: sumwright-cli rate"},
+        HelpCase{"Remaining", {"remaining", "--help"}, "Usage: sumwright-cli remaining"},
+        HelpCase{"HowLong", {"how-long", "--help"}, "Usage: sumwright-cli how-long"},
+        HelpCase{"HowMuchShort", {"how-much", "-h"}, "Usage: sumwright-cli how-much"},
+        HelpCase{"ScheduleAfterOptions",
+                 {"schedule", "--principal", "1", "--help"},
+                 "Usage: sumwright-cli schedule"}),
+    CaseName{});
 
 TEST(Version, PrintsTheProjectVersion) {
   const CliResult run = RunCli({"--version"});

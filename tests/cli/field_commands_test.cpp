@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "cli_process.h"
 #include "drawdown/messages.h"
 #include "loan/messages.h"
@@ -11,6 +12,7 @@ namespace sw::cli_test {
 namespace {
 
 struct FieldCase {
+  const char* name;
   std::vector<std::string> args;
   std::string result;
 };
@@ -31,51 +33,83 @@ TEST_P(FieldResult, PrintsTheResultFieldText) {
 INSTANTIATE_TEST_SUITE_P(
     Loan, FieldResult,
     testing::Values(
-        FieldCase{{"payment", "--principal", "100000", "--rate", "6", "--years", "30"}, "599.55"},
-        FieldCase{{"principal", "--payment", "599.55", "--rate", "6", "--years", "30"},
+        FieldCase{"Payment",
+                  {"payment", "--principal", "100000", "--rate", "6", "--years", "30"},
+                  "599.55"},
+        FieldCase{"Principal",
+                  {"principal", "--payment", "599.55", "--rate", "6", "--years", "30"},
                   "99,999.91"},
-        FieldCase{{"term", "--principal", "100000", "--payment", "500", "--rate", "6"}, "Infinite"},
-        FieldCase{{"term", "--principal", "100000", "--payment", "599.55", "--rate", "6"}, "30.00"},
-        FieldCase{{"rate", "--principal", "100000", "--payment", "599.55", "--years", "30"},
+        FieldCase{"TermInfinite",
+                  {"term", "--principal", "100000", "--payment", "500", "--rate", "6"},
+                  "Infinite"},
+        FieldCase{"Term",
+                  {"term", "--principal", "100000", "--payment", "599.55", "--rate", "6"},
+                  "30.00"},
+        FieldCase{"Rate",
+                  {"rate", "--principal", "100000", "--payment", "599.55", "--years", "30"},
                   "6.000"},
-        FieldCase{{"rate", "--principal", "1000", "--payment", "500", "--years", "1"}, "595.226"},
-        FieldCase{{"remaining", "--principal", "100000", "--payment", "599.55", "--rate", "6",
+        FieldCase{"RateOfHundreds",
+                  {"rate", "--principal", "1000", "--payment", "500", "--years", "1"},
+                  "595.226"},
+        FieldCase{"Remaining",
+                  {"remaining", "--principal", "100000", "--payment", "599.55", "--rate", "6",
                    "--after", "12"},
                   "98,771.99"},
-        FieldCase{{"remaining", "--principal", "100000", "--payment", "599.55", "--rate", "0",
+        FieldCase{"RemainingLongestCount",
+                  {"remaining", "--principal", "100000", "--payment", "599.55", "--rate", "0",
                    "--after", "32766"},
-                  "-19,544,855.30"}));
+                  "-19,544,855.30"}),
+    CaseName{});
 
 INSTANTIATE_TEST_SUITE_P(Drawdown, FieldResult,
-                         testing::Values(FieldCase{{"how-long", "--balance", "10000", "--rate", "6",
+                         testing::Values(FieldCase{"HowLong",
+                                                   {"how-long", "--balance", "10000", "--rate", "6",
                                                     "--withdrawal", "50"},
                                                    "6301 months"},
-                                         FieldCase{{"how-long", "--balance", "10000", "--rate", "6",
+                                         FieldCase{"HowLongForever",
+                                                   {"how-long", "--balance", "10000", "--rate", "6",
                                                     "--withdrawal", "49"},
                                                    "forever"},
-                                         FieldCase{{"how-much", "--balance", "10000", "--rate", "6",
+                                         FieldCase{"HowMuch",
+                                                   {"how-much", "--balance", "10000", "--rate", "6",
                                                     "--withdrawal", "100", "--after", "12"},
                                                    "$9,383.22"},
-                                         FieldCase{{"how-much", "--balance", "1000", "--rate", "12",
+                                         FieldCase{"HowMuchBelowZero",
+                                                   {"how-much", "--balance", "1000", "--rate", "12",
                                                     "--withdrawal", "100", "--after", "24"},
-                                                   "$-1,427.61"}));
+                                                   "$-1,427.61"}),
+                         CaseName{});
 
 // Values reach the calculation as the text a field would hold.
 INSTANTIATE_TEST_SUITE_P(
     FieldTexts, FieldResult,
-    testing::Values(
-        FieldCase{{"payment", "--principal", " 100,000 ", "--rate", "6", "--years", "3e1"},
-                  "599.55"},
-        FieldCase{{"payment", "--principal", "-100000", "--rate", "6", "--years", "30"}, "-599.55"},
-        FieldCase{{"payment", "--principal=-100000", "--rate=6", "--years=30"}, "-599.55"},
-        FieldCase{{"payment", "--principal", "100000", "--rate", "-6", "--years", "30"}, "98.48"},
-        FieldCase{{"payment", "--principal", "100000", "--rate=-6", "--years", "30"}, "98.48"},
-        FieldCase{{"payment", "--years", "30", "--rate", "6", "--principal", "100000"}, "599.55"},
-        FieldCase{{"remaining", "--principal", "100000", "--payment", "599.55", "--rate", "6",
-                   "--after", "-3"},
-                  "100,000.00"}));
+    testing::Values(FieldCase{"GroupedAndExponent",
+                              {"payment", "--principal", " 100,000 ", "--rate", "6", "--years",
+                               "3e1"},
+                              "599.55"},
+                    FieldCase{"NegativeValue",
+                              {"payment", "--principal", "-100000", "--rate", "6", "--years", "30"},
+                              "-599.55"},
+                    FieldCase{"NegativeValueWithEquals",
+                              {"payment", "--principal=-100000", "--rate=6", "--years=30"},
+                              "-599.55"},
+                    FieldCase{"NegativeRate",
+                              {"payment", "--principal", "100000", "--rate", "-6", "--years", "30"},
+                              "98.48"},
+                    FieldCase{"NegativeRateWithEquals",
+                              {"payment", "--principal", "100000", "--rate=-6", "--years", "30"},
+                              "98.48"},
+                    FieldCase{"AnyOrder",
+                              {"payment", "--years", "30", "--rate", "6", "--principal", "100000"},
+                              "599.55"},
+                    FieldCase{"NegativeCount",
+                              {"remaining", "--principal", "100000", "--payment", "599.55",
+                               "--rate", "6", "--after", "-3"},
+                              "100,000.00"}),
+    CaseName{});
 
 struct FailureCase {
+  const char* name;
   std::vector<std::string> args;
   std::string_view message;
 };
@@ -96,37 +130,51 @@ TEST_P(FieldFailure, PrintsOnlyTheButtonsMessage) {
 INSTANTIATE_TEST_SUITE_P(
     EveryCommand, FieldFailure,
     testing::Values(
-        FailureCase{{"payment", "--principal", "100000", "--rate", "0", "--years", "30"},
+        FailureCase{"Payment",
+                    {"payment", "--principal", "100000", "--rate", "0", "--years", "30"},
                     loan_message::kPayment},
-        FailureCase{{"principal", "--payment", "599.55", "--rate", "0", "--years", "30"},
+        FailureCase{"Principal",
+                    {"principal", "--payment", "599.55", "--rate", "0", "--years", "30"},
                     loan_message::kPrincipal},
-        FailureCase{{"term", "--principal", "1000", "--payment", "0", "--rate", "0"},
+        FailureCase{"Term",
+                    {"term", "--principal", "1000", "--payment", "0", "--rate", "0"},
                     loan_message::kTerm},
-        FailureCase{{"rate", "--principal", "100000", "--payment", "599.55", "--years", "0"},
+        FailureCase{"Rate",
+                    {"rate", "--principal", "100000", "--payment", "599.55", "--years", "0"},
                     loan_message::kRate},
-        FailureCase{{"remaining", "--principal", "100000", "--payment", "599.55", "--rate", "6",
+        FailureCase{"Remaining",
+                    {"remaining", "--principal", "100000", "--payment", "599.55", "--rate", "6",
                      "--after", "32767"},
                     loan_message::kRemaining},
-        FailureCase{{"how-long", "--balance", "32768", "--rate", "0", "--withdrawal", "1"},
+        FailureCase{"HowLong",
+                    {"how-long", "--balance", "32768", "--rate", "0", "--withdrawal", "1"},
                     drawdown_message::kHowLong},
-        FailureCase{{"how-much", "--balance", "10000", "--rate", "0", "--withdrawal", "100",
+        FailureCase{"HowMuch",
+                    {"how-much", "--balance", "10000", "--rate", "0", "--withdrawal", "100",
                      "--after", "12"},
-                    drawdown_message::kHowMuch}));
+                    drawdown_message::kHowMuch}),
+    CaseName{});
 
 INSTANTIATE_TEST_SUITE_P(
     UnreadableFields, FieldFailure,
     testing::Values(
-        FailureCase{{"payment", "--principal", "", "--rate", "6", "--years", "30"},
+        FailureCase{"EmptyValue",
+                    {"payment", "--principal", "", "--rate", "6", "--years", "30"},
                     loan_message::kPayment},
-        FailureCase{{"payment", "--principal=", "--rate", "6", "--years", "30"},
+        FailureCase{"EmptyValueWithEquals",
+                    {"payment", "--principal=", "--rate", "6", "--years", "30"},
                     loan_message::kPayment},
-        FailureCase{{"payment", "--principal", "100000", "--rate", "6", "--years", "Infinite"},
+        FailureCase{"InfiniteYears",
+                    {"payment", "--principal", "100000", "--rate", "6", "--years", "Infinite"},
                     loan_message::kPayment},
-        FailureCase{{"payment", "--principal", "--rate=6", "--rate", "6", "--years", "30"},
+        FailureCase{"OptionTakenAsValue",
+                    {"payment", "--principal", "--rate=6", "--rate", "6", "--years", "30"},
                     loan_message::kPayment},
-        FailureCase{{"how-much", "--balance", "10000", "--rate", "6", "--withdrawal", "100",
+        FailureCase{"DashedValue",
+                    {"how-much", "--balance", "10000", "--rate", "6", "--withdrawal", "100",
                      "--after", "-x"},
-                    drawdown_message::kHowMuch}));
+                    drawdown_message::kHowMuch}),
+    CaseName{});
 
 }  // namespace
 }  // namespace sw::cli_test

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "cli_process.h"
 #include "temp_dir.h"
 #include "worked_example.h"
@@ -38,6 +39,7 @@ TEST(ReportAppend, AddsARecordAfterTheBytesAlreadyThere) {
 }
 
 struct NameCase {
+  const char* name;
   std::string chosen;
   std::string written;
 };
@@ -53,10 +55,17 @@ TEST_P(ReportFileName, AddsTxtUnlessTheNameEndsInExactlyTxt) {
   EXPECT_FALSE(std::filesystem::exists(dir / GetParam().chosen));
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, ReportFileName,
-                         testing::Values(NameCase{"loan", "loan.txt"},
-                                         NameCase{"REPORT.TXT", "REPORT.TXT.txt"},
-                                         NameCase{"a.txt.bak", "a.txt.bak.txt"}));
+INSTANTIATE_TEST_SUITE_P(
+    Names, ReportFileName,
+    testing::Values(NameCase{"AddsTxt", "loan", "loan.txt"},
+                    NameCase{"UpperCaseIsNotTxt", "REPORT.TXT", "REPORT.TXT.txt"},
+                    NameCase{"TxtInsideTheName", "a.txt.bak", "a.txt.bak.txt"}),
+    CaseName{});
+
+// Names a case after its option without the dashes: "save", "append".
+std::string OptionName(const testing::TestParamInfo<std::string>& info) {
+  return info.param.substr(2);
+}
 
 class ReportWriteFailure : public testing::TestWithParam<std::string> {};
 
@@ -80,7 +89,8 @@ TEST_P(ReportWriteFailure, LeavesAFileOnThePathUnchanged) {
   EXPECT_EQ(ReadBytes(dir / "blocker"), "kept");
 }
 
-INSTANTIATE_TEST_SUITE_P(SaveAndAppend, ReportWriteFailure, testing::Values("--save", "--append"));
+INSTANTIATE_TEST_SUITE_P(SaveAndAppend, ReportWriteFailure, testing::Values("--save", "--append"),
+                         OptionName);
 
 class RefusedReport : public testing::TestWithParam<std::string> {};
 
@@ -94,7 +104,8 @@ TEST_P(RefusedReport, WritesNothingWhenTheLoanIsRefused) {
   EXPECT_EQ(ReadBytes(dir / "loan.txt"), "kept");
 }
 
-INSTANTIATE_TEST_SUITE_P(SaveAndAppend, RefusedReport, testing::Values("--save", "--append"));
+INSTANTIATE_TEST_SUITE_P(SaveAndAppend, RefusedReport, testing::Values("--save", "--append"),
+                         OptionName);
 
 }  // namespace
 }  // namespace sw::cli_test

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "cli_process.h"
 #include "worked_example.h"
 
@@ -54,6 +55,7 @@ TEST(ScheduleJson, PrintsInputsPaymentAndRows) {
 }
 
 struct RefusedLoan {
+  const char* name;
   std::vector<std::string> args;
   std::string message;
 };
@@ -77,16 +79,22 @@ TEST_P(ScheduleFailure, PrintsTheMessageOnErrorInEveryFormat) {
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, ScheduleFailure,
-    testing::Values(RefusedLoan{{"--principal", "-5000", "--rate", "6", "--years", "30"},
+    testing::Values(RefusedLoan{"NegativePrincipal",
+                                {"--principal", "-5000", "--rate", "6", "--years", "30"},
                                 "Please fill in the Principal of the loan"},
-                    RefusedLoan{{"--principal", "1000", "--rate", "-1", "--years", "30"},
+                    RefusedLoan{"NegativeRate",
+                                {"--principal", "1000", "--rate", "-1", "--years", "30"},
                                 "Please fill in the interest for the loan"},
-                    RefusedLoan{{"--principal", "1000", "--rate", "6", "--years", "0.4"},
+                    RefusedLoan{"YearsRoundToZero",
+                                {"--principal", "1000", "--rate", "6", "--years", "0.4"},
                                 "Please fill in the number of years to spread payments across"},
-                    RefusedLoan{{"--principal", "1000", "--rate", "0", "--years", "30"},
+                    RefusedLoan{"ZeroRate",
+                                {"--principal", "1000", "--rate", "0", "--years", "30"},
                                 "Please fill in the Principal, Interest, and Years of the loan"},
-                    RefusedLoan{{"--principal", "0", "--rate", "6", "--years", ""},
-                                "Please fill in the Principal, Interest, and Years of the loan"}));
+                    RefusedLoan{"EmptyYears",
+                                {"--principal", "0", "--rate", "6", "--years", ""},
+                                "Please fill in the Principal, Interest, and Years of the loan"}),
+    CaseName{});
 
 }  // namespace
 }  // namespace sw::cli_test

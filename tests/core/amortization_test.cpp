@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "case_name.h"
 #include "report/amortization_report.h"
 
 namespace sw {
@@ -51,6 +52,7 @@ TEST(ComputeAmortization, KeepsUnroundedValues) {
 }
 
 struct FailureCase {
+  const char* name;
   const char* principal;
   const char* rate;
   const char* years;
@@ -60,27 +62,28 @@ struct FailureCase {
 class AmortizationFails : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(AmortizationFails, WithItsMessage) {
-  const auto& [P, I, N, message] = GetParam();
+  const auto& [name, P, I, N, message] = GetParam();
   EXPECT_EQ(AmortizationReport(P, I, N), message) << P << " / " << I << " / " << N;
 }
 
 namespace msg = amortization_message;
 INSTANTIATE_TEST_SUITE_P(
     Fields, AmortizationFails,
-    testing::Values(FailureCase{"0", "6", "30", msg::kPrincipal},
-                    FailureCase{"-5000", "6", "30", msg::kPrincipal},
-                    FailureCase{"100000", "-1", "30", msg::kInterest},
-                    FailureCase{"100000", "6", "0", msg::kYears},
-                    FailureCase{"100000", "6", "-3", msg::kYears},
-                    FailureCase{"100000", "6", "0.4", msg::kYears},
-                    FailureCase{"100000", "0", "30", msg::kGeneral},
-                    FailureCase{"", "6", "30", msg::kGeneral},
-                    FailureCase{"100000", "abc", "30", msg::kGeneral},
-                    FailureCase{"0", "6", "", msg::kGeneral},
-                    FailureCase{"100000", "6", "2731", msg::kGeneral},
-                    FailureCase{"100000", "6", "40000", msg::kGeneral},
-                    FailureCase{"100000", "100", "2730", msg::kGeneral},
-                    FailureCase{"1e308", "1200", "1", msg::kGeneral}));
+    testing::Values(FailureCase{"ZeroPrincipal", "0", "6", "30", msg::kPrincipal},
+                    FailureCase{"NegativePrincipal", "-5000", "6", "30", msg::kPrincipal},
+                    FailureCase{"NegativeRate", "100000", "-1", "30", msg::kInterest},
+                    FailureCase{"ZeroYears", "100000", "6", "0", msg::kYears},
+                    FailureCase{"NegativeYears", "100000", "6", "-3", msg::kYears},
+                    FailureCase{"YearsRoundToZero", "100000", "6", "0.4", msg::kYears},
+                    FailureCase{"ZeroRate", "100000", "0", "30", msg::kGeneral},
+                    FailureCase{"EmptyPrincipal", "", "6", "30", msg::kGeneral},
+                    FailureCase{"UnreadableRate", "100000", "abc", "30", msg::kGeneral},
+                    FailureCase{"EmptyYearsWithZeroPrincipal", "0", "6", "", msg::kGeneral},
+                    FailureCase{"MonthsPastTheCounter", "100000", "6", "2731", msg::kGeneral},
+                    FailureCase{"YearsOutOfRange", "100000", "6", "40000", msg::kGeneral},
+                    FailureCase{"GrowthOverflows", "100000", "100", "2730", msg::kGeneral},
+                    FailureCase{"PaymentOverflows", "1e308", "1200", "1", msg::kGeneral}),
+    CaseName{});
 
 TEST(AmortizationReport, YearsRoundHalfToEven) {
   for (const char* years : {"1.5", "2.5"}) {

@@ -4,12 +4,14 @@
 
 #include <cfloat>
 
+#include "case_name.h"
 #include "numeric/field_value.h"
 
 namespace sw {
 namespace {
 
 struct Formatting {
+  const char* name;
   double value;
   const char* pattern;
   const char* expected;
@@ -18,43 +20,56 @@ struct Formatting {
 class FormatWithPatternWrites : public testing::TestWithParam<Formatting> {};
 
 TEST_P(FormatWithPatternWrites, Text) {
-  const auto& [value, pattern, expected] = GetParam();
+  const auto& [name, value, pattern, expected] = GetParam();
   EXPECT_EQ(FormatWithPattern(value, pattern), expected) << value << " in " << pattern;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     SystemPatterns, FormatWithPatternWrites,
-    testing::Values(
-        Formatting{599.550525, "###,##0.00", "599.55"},
-        Formatting{99999.912409, "###,##0.00", "99,999.91"},
-        Formatting{1234567.891, "###,##0.00", "1,234,567.89"},
-        Formatting{-1234.5, "###,##0.00", "-1,234.50"},
-        Formatting{0.004, "###,##0.00", "0.00"},
-        Formatting{1009.9999999999991, "###,##0.00", "1,010.00"},
-        Formatting{98771.994766, "#,###,##0.00", "98,771.99"},
-        Formatting{0.527524, "#,###,##0.00", "0.53"},
-        Formatting{100000, "#,###,##0.00", "100,000.00"},
-        Formatting{6.000366, "##0.000", "6.000"}, Formatting{595.226440, "##0.000", "595.226"},
-        Formatting{1234.5, "##0.000", "1234.500"}, Formatting{0.000305, "##0.000", "0.000"},
-        Formatting{7.25, "#0.000", "7.250"}, Formatting{12, "#0.000", "12.000"},
-        Formatting{30.000074, "0.00", "30.00"}, Formatting{10, "0.00", "10.00"},
-        Formatting{-0.815201, "0.00", "-0.82"}, Formatting{0.125, "0.00", "0.13"},
-        Formatting{-0.125, "0.00", "-0.13"}, Formatting{5, "000", "005"},
-        Formatting{360, "000", "360"}, Formatting{1234, "000", "1234"}, Formatting{0, "000", "000"},
-        Formatting{2.5, "000", "003"}, Formatting{5.5, "#,###,##00.00", "05.50"},
-        Formatting{0.123, "#,###,##00.00", "00.12"},
-        Formatting{1234.5, "#,###,##00.00", "1,234.50"},
-        Formatting{1234567.891, "#,##,##0.00", "1,234,567.89"},
-        Formatting{99.554, "#,##,##0.00", "99.55"}, Formatting{0.5, "#,##,##0.00", "0.50"},
-        Formatting{9.995, "0.00", "10.00"}, Formatting{999999.995, "###,##0.00", "1,000,000.00"},
-        Formatting{1.005, "0.00", "1.01"}, Formatting{1e20, "###,##0.00",
-                                                      "100,000,000,000,000,000,000.00"}));
+    testing::Values(Formatting{"Payment", 599.550525, "###,##0.00", "599.55"},
+                    Formatting{"ThousandsSeparator", 99999.912409, "###,##0.00", "99,999.91"},
+                    Formatting{"Millions", 1234567.891, "###,##0.00", "1,234,567.89"},
+                    Formatting{"NegativeGrouped", -1234.5, "###,##0.00", "-1,234.50"},
+                    Formatting{"RoundsDownToZero", 0.004, "###,##0.00", "0.00"},
+                    Formatting{"CarryIntoANewDigit", 1009.9999999999991, "###,##0.00", "1,010.00"},
+                    Formatting{"Remaining", 98771.994766, "#,###,##0.00", "98,771.99"},
+                    Formatting{"RemainingUnderOne", 0.527524, "#,###,##0.00", "0.53"},
+                    Formatting{"RemainingWhole", 100000, "#,###,##0.00", "100,000.00"},
+                    Formatting{"Rate", 6.000366, "##0.000", "6.000"},
+                    Formatting{"RateOfHundreds", 595.226440, "##0.000", "595.226"},
+                    Formatting{"RateHasNoSeparator", 1234.5, "##0.000", "1234.500"},
+                    Formatting{"RateRoundsToZero", 0.000305, "##0.000", "0.000"},
+                    Formatting{"ShortRate", 7.25, "#0.000", "7.250"},
+                    Formatting{"ShortRateWhole", 12, "#0.000", "12.000"},
+                    Formatting{"Years", 30.000074, "0.00", "30.00"},
+                    Formatting{"YearsWhole", 10, "0.00", "10.00"},
+                    Formatting{"NegativeYears", -0.815201, "0.00", "-0.82"},
+                    Formatting{"HalfRoundsAwayFromZero", 0.125, "0.00", "0.13"},
+                    Formatting{"NegativeHalfRoundsAwayFromZero", -0.125, "0.00", "-0.13"},
+                    Formatting{"MonthPadded", 5, "000", "005"},
+                    Formatting{"MonthOfThreeDigits", 360, "000", "360"},
+                    Formatting{"MonthOfFourDigits", 1234, "000", "1234"},
+                    Formatting{"MonthZero", 0, "000", "000"},
+                    Formatting{"MonthHalfRoundsUp", 2.5, "000", "003"},
+                    Formatting{"TwoIntegerDigits", 5.5, "#,###,##00.00", "05.50"},
+                    Formatting{"TwoIntegerDigitsUnderOne", 0.123, "#,###,##00.00", "00.12"},
+                    Formatting{"TwoIntegerDigitsGrouped", 1234.5, "#,###,##00.00", "1,234.50"},
+                    Formatting{"UnevenGroupsUseThrees", 1234567.891, "#,##,##0.00", "1,234,567.89"},
+                    Formatting{"UnevenGroupsUnderAThousand", 99.554, "#,##,##0.00", "99.55"},
+                    Formatting{"UnevenGroupsUnderOne", 0.5, "#,##,##0.00", "0.50"},
+                    Formatting{"RoundingAddsADigit", 9.995, "0.00", "10.00"},
+                    Formatting{"RoundingAddsAGroup", 999999.995, "###,##0.00", "1,000,000.00"},
+                    Formatting{"ShortestDecimalHalfRoundsUp", 1.005, "0.00", "1.01"},
+                    Formatting{"Huge", 1e20, "###,##0.00", "100,000,000,000,000,000,000.00"}),
+    CaseName{});
 
-INSTANTIATE_TEST_SUITE_P(
-    NegativeZeroHasNoSign, FormatWithPatternWrites,
-    testing::Values(Formatting{-0.001, "0.00", "0.00"}, Formatting{-4.3e-9, "#,###,##0.00", "0.00"},
-                    Formatting{-0.0, "000", "000"}, Formatting{-0.0004, "##0.000", "0.000"},
-                    Formatting{-0.005, "0.00", "-0.01"}));
+INSTANTIATE_TEST_SUITE_P(NegativeZeroHasNoSign, FormatWithPatternWrites,
+                         testing::Values(Formatting{"Hundredths", -0.001, "0.00", "0.00"},
+                                         Formatting{"Grouped", -4.3e-9, "#,###,##0.00", "0.00"},
+                                         Formatting{"NegativeZero", -0.0, "000", "000"},
+                                         Formatting{"Thousandths", -0.0004, "##0.000", "0.000"},
+                                         Formatting{"HalfKeepsTheSign", -0.005, "0.00", "-0.01"}),
+                         CaseName{});
 
 TEST(FormatWithPattern, EveryOutputReadsBack) {
   const double values[] = {0,        -0.0,    0.004,       0.125,    -0.815201,  599.550525,

@@ -6,12 +6,14 @@
 #include <limits>
 #include <string>
 
+#include "case_name.h"
 #include "numeric/calc_failure.h"
 
 namespace sw {
 namespace {
 
 struct TextToNumber {
+  const char* name;
   const char* text;
   double expected;
 };
@@ -24,27 +26,52 @@ TEST_P(FieldToNumberReads, Value) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, FieldToNumberReads,
-    testing::Values(TextToNumber{"1,234.56", 1234.56}, TextToNumber{" 12 ", 12},
-                    TextToNumber{"-5", -5}, TextToNumber{"+5", 5}, TextToNumber{"1e3", 1000},
-                    TextToNumber{".5", 0.5}, TextToNumber{"5.", 5},
-                    TextToNumber{"1,234.5", 1234.5}, TextToNumber{"12,34.5", 1234.5},
-                    TextToNumber{"1.5E3", 1500}, TextToNumber{"2e-2", 0.02},
-                    TextToNumber{"99,999.91", 99999.91}, TextToNumber{"6.000", 6},
-                    TextToNumber{"05.50", 5.5}, TextToNumber{"005", 5},
-                    TextToNumber{"-1,234.50", -1234.5}, TextToNumber{"0.1", 0.1},
-                    TextToNumber{"1.7976931348623157e308", std::numeric_limits<double>::max()},
-                    TextToNumber{"1e-400", 0}, TextToNumber{"4.9406564584124654e-324",
-                                                            std::numeric_limits<double>::denorm_min()}));
+    testing::Values(
+        TextToNumber{"Grouped", "1,234.56", 1234.56}, TextToNumber{"SurroundingBlanks", " 12 ", 12},
+        TextToNumber{"Minus", "-5", -5}, TextToNumber{"Plus", "+5", 5},
+        TextToNumber{"Exponent", "1e3", 1000}, TextToNumber{"NoIntegerDigits", ".5", 0.5},
+        TextToNumber{"NoFractionDigits", "5.", 5},
+        TextToNumber{"GroupedOneDecimal", "1,234.5", 1234.5},
+        TextToNumber{"MisplacedSeparator", "12,34.5", 1234.5},
+        TextToNumber{"CapitalExponent", "1.5E3", 1500},
+        TextToNumber{"NegativeExponent", "2e-2", 0.02},
+        TextToNumber{"PrincipalResult", "99,999.91", 99999.91},
+        TextToNumber{"RateResult", "6.000", 6}, TextToNumber{"LeadingZero", "05.50", 5.5},
+        TextToNumber{"MonthNumber", "005", 5},
+        TextToNumber{"NegativeGrouped", "-1,234.50", -1234.5},
+        TextToNumber{"NotExactInBinary", "0.1", 0.1},
+        TextToNumber{"Largest", "1.7976931348623157e308", std::numeric_limits<double>::max()},
+        TextToNumber{"UnderflowsToZero", "1e-400", 0},
+        TextToNumber{"SmallestSubnormal", "4.9406564584124654e-324",
+                     std::numeric_limits<double>::denorm_min()}),
+    CaseName{});
 
-class FieldToNumberRejects : public testing::TestWithParam<const char*> {};
+struct Unreadable {
+  const char* name;
+  const char* text;
+};
 
-TEST_P(FieldToNumberRejects, Text) { EXPECT_THROW(FieldToNumber(GetParam()), CalcFailure); }
+class FieldToNumberRejects : public testing::TestWithParam<Unreadable> {};
 
-INSTANTIATE_TEST_SUITE_P(Forms, FieldToNumberRejects,
-                         testing::Values("", "   ", "abc", "Infinite", "12abc", "1e400", "-1e400",
-                                         "inf", "nan", "NaN", "infinity", "0x10", ".", "-", "+",
-                                         ",", "1e", "1e+", "1.2.3", "1 2", "--1", "1,234.5,6",
-                                         "\t1", "1.5e3.2", "$5", "(5)", "5-"));
+TEST_P(FieldToNumberRejects, Text) { EXPECT_THROW(FieldToNumber(GetParam().text), CalcFailure); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, FieldToNumberRejects,
+    testing::Values(Unreadable{"Empty", ""}, Unreadable{"Blanks", "   "},
+                    Unreadable{"Letters", "abc"}, Unreadable{"TermResultInfinite", "Infinite"},
+                    Unreadable{"TrailingLetters", "12abc"}, Unreadable{"Overflow", "1e400"},
+                    Unreadable{"NegativeOverflow", "-1e400"}, Unreadable{"InfLowerCase", "inf"},
+                    Unreadable{"NanLowerCase", "nan"}, Unreadable{"NanMixedCase", "NaN"},
+                    Unreadable{"InfinityLowerCase", "infinity"}, Unreadable{"Hexadecimal", "0x10"},
+                    Unreadable{"LoneDot", "."}, Unreadable{"LoneMinus", "-"},
+                    Unreadable{"LonePlus", "+"}, Unreadable{"LoneComma", ","},
+                    Unreadable{"ExponentWithoutDigits", "1e"},
+                    Unreadable{"ExponentSignWithoutDigits", "1e+"}, Unreadable{"TwoDots", "1.2.3"},
+                    Unreadable{"InnerBlank", "1 2"}, Unreadable{"DoubleMinus", "--1"},
+                    Unreadable{"CommaAfterTheDot", "1,234.5,6"}, Unreadable{"LeadingTab", "\t1"},
+                    Unreadable{"FractionalExponent", "1.5e3.2"}, Unreadable{"CurrencySign", "$5"},
+                    Unreadable{"Parentheses", "(5)"}, Unreadable{"TrailingMinus", "5-"}),
+    CaseName{});
 
 TEST(FieldToNumber, NegativeUnderflowIsNegativeZero) {
   EXPECT_TRUE(std::signbit(FieldToNumber("-1e-400")));
@@ -132,6 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "1e+" + Repeat('9', 400)));
 
 struct Rounding {
+  const char* name;
   double value;
   int expected;
 };
@@ -142,11 +170,15 @@ TEST_P(RoundToInt16Gives, NearestTiesToEven) {
   EXPECT_EQ(RoundToInt16(GetParam().value), GetParam().expected) << GetParam().value;
 }
 
-INSTANTIATE_TEST_SUITE_P(Ties, RoundToInt16Gives,
-                         testing::Values(Rounding{0.5, 0}, Rounding{1.5, 2}, Rounding{2.5, 2},
-                                         Rounding{3.5, 4}, Rounding{-0.5, 0}, Rounding{-1.5, -2},
-                                         Rounding{32767.4, 32767}, Rounding{-32768.5, -32768},
-                                         Rounding{12.5, 12}, Rounding{13.5, 14}));
+INSTANTIATE_TEST_SUITE_P(
+    Ties, RoundToInt16Gives,
+    testing::Values(Rounding{"HalfToZero", 0.5, 0}, Rounding{"OneAndAHalfUp", 1.5, 2},
+                    Rounding{"TwoAndAHalfDown", 2.5, 2}, Rounding{"ThreeAndAHalfUp", 3.5, 4},
+                    Rounding{"MinusHalfToZero", -0.5, 0},
+                    Rounding{"MinusOneAndAHalfDown", -1.5, -2}, Rounding{"Highest", 32767.4, 32767},
+                    Rounding{"Lowest", -32768.5, -32768}, Rounding{"TwelveAndAHalfDown", 12.5, 12},
+                    Rounding{"ThirteenAndAHalfUp", 13.5, 14}),
+    CaseName{});
 
 TEST(RoundToInt16, FailsOutsideRange) {
   for (double v : {32767.5, -32768.6, 40000.0, std::nan("")}) {

@@ -2,14 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
+#include "field_result.h"
 #include "loan/growth_factor.h"
 #include "loan/loan_fields.h"
-#include "field_result.h"
 
 namespace sw {
 namespace {
 
 struct LoanCase {
+  const char* name;
   const char* first;
   const char* rate;
   const char* years;
@@ -18,41 +20,49 @@ struct LoanCase {
 
 class PaymentFieldWrites : public testing::TestWithParam<LoanCase> {};
 TEST_P(PaymentFieldWrites, Result) {
-  const auto& [P, I, N, expected] = GetParam();
+  const auto& [name, P, I, N, expected] = GetParam();
   ExpectFieldResult(PaymentField, expected, P, I, N);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     PrincipalRateYears, PaymentFieldWrites,
-    testing::Values(LoanCase{"100000", "6", "30", "599.55"},
-                    LoanCase{"1000000", "6", "30", "5,995.51"},
-                    LoanCase{"1000", "12", "0.125", "1,010.00"},
-                    LoanCase{"1000", "12", "0.375", "206.04"},
-                    LoanCase{"-100000", "6", "30", "-599.55"},
-                    LoanCase{"100000", "-6", "30", "98.48"},
-                    LoanCase{"1000", "1200", "30", "1,000.00"},
-                    LoanCase{"99,999.91", "6", "30", "599.55"},
-                    LoanCase{"0", "6", "30", "0.00"},
-                    LoanCase{"100000", "6", "2730.625", "500.00"},
-                    LoanCase{"1000", "12000", "30", nullptr}, LoanCase{"1000", "0", "30", nullptr},
-                    LoanCase{"1000", "6", "0", nullptr}, LoanCase{"1000", "6", "-1", nullptr},
-                    LoanCase{"100000", "6", "2730.7", nullptr},
-                    LoanCase{"100000", "6", "2731", nullptr},
-                    LoanCase{"100000", "6", "Infinite", nullptr}, LoanCase{"", "", "", nullptr},
-                    LoanCase{"100000", "1e-20", "30", nullptr}));
+    testing::Values(LoanCase{"WorkedExample", "100000", "6", "30", "599.55"},
+                    LoanCase{"Million", "1000000", "6", "30", "5,995.51"},
+                    LoanCase{"OneMonth", "1000", "12", "0.125", "1,010.00"},
+                    LoanCase{"HalfMonthRounds", "1000", "12", "0.375", "206.04"},
+                    LoanCase{"NegativePrincipal", "-100000", "6", "30", "-599.55"},
+                    LoanCase{"NegativeRate", "100000", "-6", "30", "98.48"},
+                    LoanCase{"AllInterestEachMonth", "1000", "1200", "30", "1,000.00"},
+                    LoanCase{"GroupedPrincipal", "99,999.91", "6", "30", "599.55"},
+                    LoanCase{"ZeroPrincipal", "0", "6", "30", "0.00"},
+                    LoanCase{"LongestTerm", "100000", "6", "2730.625", "500.00"},
+                    LoanCase{"GrowthOverflows", "1000", "12000", "30", nullptr},
+                    LoanCase{"ZeroRate", "1000", "0", "30", nullptr},
+                    LoanCase{"ZeroYears", "1000", "6", "0", nullptr},
+                    LoanCase{"NegativeYears", "1000", "6", "-1", nullptr},
+                    LoanCase{"PastTheLongestTerm", "100000", "6", "2730.7", nullptr},
+                    LoanCase{"WellPastTheLongestTerm", "100000", "6", "2731", nullptr},
+                    LoanCase{"YearsInfinite", "100000", "6", "Infinite", nullptr},
+                    LoanCase{"AllEmpty", "", "", "", nullptr},
+                    LoanCase{"RateTooSmallToGrow", "100000", "1e-20", "30", nullptr}),
+    CaseName{});
 
 class PrincipalFieldWrites : public testing::TestWithParam<LoanCase> {};
 TEST_P(PrincipalFieldWrites, Result) {
-  const auto& [A, I, N, expected] = GetParam();
+  const auto& [name, A, I, N, expected] = GetParam();
   ExpectFieldResult(PrincipalField, expected, A, I, N);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     PaymentRateYears, PrincipalFieldWrites,
-    testing::Values(LoanCase{"599.55", "6", "30", "99,999.91"},
-                    LoanCase{"1000", "12", "1", "11,255.08"}, LoanCase{"1000", "6", "0", "0.00"},
-                    LoanCase{"0", "6", "30", "0.00"}, LoanCase{"1000", "0", "30", nullptr},
-                    LoanCase{"", "6", "30", nullptr}, LoanCase{"599.55", "6", "Infinite", nullptr}));
+    testing::Values(LoanCase{"WorkedExample", "599.55", "6", "30", "99,999.91"},
+                    LoanCase{"OneYear", "1000", "12", "1", "11,255.08"},
+                    LoanCase{"ZeroYears", "1000", "6", "0", "0.00"},
+                    LoanCase{"ZeroPayment", "0", "6", "30", "0.00"},
+                    LoanCase{"ZeroRate", "1000", "0", "30", nullptr},
+                    LoanCase{"EmptyPayment", "", "6", "30", nullptr},
+                    LoanCase{"YearsInfinite", "599.55", "6", "Infinite", nullptr}),
+    CaseName{});
 
 TEST(GrowthFactor, RoundsMonthsHalfToEven) {
   const double r = 0.01;

@@ -4,8 +4,9 @@
 
 #include <vector>
 
-#include "loan/loan_fields.h"
+#include "case_name.h"
 #include "field_result.h"
+#include "loan/loan_fields.h"
 
 namespace sw {
 namespace {
@@ -58,6 +59,7 @@ TEST(InterestRate, EndsWhenATrialHitsTheTargetExactly) {
 }
 
 struct RateCase {
+  const char* name;
   const char* principal;
   const char* payment;
   const char* years;
@@ -67,20 +69,23 @@ struct RateCase {
 class RateFieldWrites : public testing::TestWithParam<RateCase> {};
 
 TEST_P(RateFieldWrites, Result) {
-  const auto& [P, A, N, expected] = GetParam();
+  const auto& [name, P, A, N, expected] = GetParam();
   ExpectFieldResult(RateField, expected, P, A, N);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     PrincipalPaymentYears, RateFieldWrites,
-    testing::Values(RateCase{"100000", "599.55", "30", "6.000"},
-                    RateCase{"1000", "500", "1", "595.226"},
-                    RateCase{"100000", "0", "30", "0.000"},
-                    RateCase{"100000", "200", "30", "0.000"}, RateCase{"0", "0", "30", "10.000"},
-                    RateCase{"100000", "599.55", "0", nullptr},
-                    RateCase{"1", "5000", "2", nullptr}, RateCase{"-1000", "100", "30", nullptr},
-                    RateCase{"100000", "599.55", "Infinite", nullptr},
-                    RateCase{"100000", "599.55", "", nullptr}));
+    testing::Values(RateCase{"WorkedExample", "100000", "599.55", "30", "6.000"},
+                    RateCase{"VeryHighRate", "1000", "500", "1", "595.226"},
+                    RateCase{"ZeroPayment", "100000", "0", "30", "0.000"},
+                    RateCase{"PaymentTooSmall", "100000", "200", "30", "0.000"},
+                    RateCase{"NothingLent", "0", "0", "30", "10.000"},
+                    RateCase{"ZeroYears", "100000", "599.55", "0", nullptr},
+                    RateCase{"PaymentFarAbovePrincipal", "1", "5000", "2", nullptr},
+                    RateCase{"NegativePrincipal", "-1000", "100", "30", nullptr},
+                    RateCase{"YearsInfinite", "100000", "599.55", "Infinite", nullptr},
+                    RateCase{"EmptyYears", "100000", "599.55", "", nullptr}),
+    CaseName{});
 
 }  // namespace
 }  // namespace sw

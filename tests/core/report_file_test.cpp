@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
 #include "report/amortization_report.h"
 
 namespace sw {
 namespace {
 
 struct NameCase {
+  const char* name;
   const char* chosen;
   const char* opened;
 };
@@ -20,13 +22,18 @@ TEST_P(ReportFileNameGives, Name) {
 
 INSTANTIATE_TEST_SUITE_P(
     TxtRule, ReportFileNameGives,
-    testing::Values(NameCase{"report", "report.txt"}, NameCase{"report.txt", "report.txt"},
-                    NameCase{"REPORT.TXT", "REPORT.TXT.txt"}, NameCase{"a.txt.bak", "a.txt.bak.txt"},
-                    NameCase{"", ".txt"}, NameCase{"txt", "txt.txt"}, NameCase{".txt", ".txt"},
-                    NameCase{"/tmp/loan", "/tmp/loan.txt"},
-                    NameCase{"/tmp/prêt.txt", "/tmp/prêt.txt"}));
+    testing::Values(NameCase{"AddsTxt", "report", "report.txt"},
+                    NameCase{"KeepsTxt", "report.txt", "report.txt"},
+                    NameCase{"UpperCaseIsNotTxt", "REPORT.TXT", "REPORT.TXT.txt"},
+                    NameCase{"TxtInsideTheName", "a.txt.bak", "a.txt.bak.txt"},
+                    NameCase{"Empty", "", ".txt"}, NameCase{"TxtWithoutDot", "txt", "txt.txt"},
+                    NameCase{"OnlyTheExtension", ".txt", ".txt"},
+                    NameCase{"FullPath", "/tmp/loan", "/tmp/loan.txt"},
+                    NameCase{"NonAsciiPath", "/tmp/prêt.txt", "/tmp/prêt.txt"}),
+    CaseName{});
 
 struct RecordCase {
+  const char* name;
   std::string text;
   std::string bytes;
 };
@@ -37,12 +44,15 @@ TEST_P(ReportFileRecordGives, Bytes) { EXPECT_EQ(ReportFileRecord(GetParam().tex
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReportFileRecordGives,
-    testing::Values(RecordCase{"abc", "\"abc\"\r\n"}, RecordCase{"", "\"\"\r\n"},
-                    RecordCase{"say \"hi\"\r\nbye", "\"say \"hi\"\r\nbye\"\r\n"},
-                    RecordCase{"caf\xC3\xA9 \xC3\xBF", "\"caf\xE9 \xFF\"\r\n"},
-                    RecordCase{"\xE2\x82\xAC 5 \xF0\x9F\x98\x80", "\"? 5 ?\"\r\n"},
-                    RecordCase{"bad \xFF byte", "\"bad ? byte\"\r\n"},
-                    RecordCase{"cut \xC3", "\"cut ?\"\r\n"}));
+    testing::Values(RecordCase{"Plain", "abc", "\"abc\"\r\n"}, RecordCase{"Empty", "", "\"\"\r\n"},
+                    RecordCase{"InnerQuotesAndLineBreak", "say \"hi\"\r\nbye",
+                               "\"say \"hi\"\r\nbye\"\r\n"},
+                    RecordCase{"Latin1OneByteEach", "caf\xC3\xA9 \xC3\xBF", "\"caf\xE9 \xFF\"\r\n"},
+                    RecordCase{"BeyondLatin1BecomesQuestionMark", "\xE2\x82\xAC 5 \xF0\x9F\x98\x80",
+                               "\"? 5 ?\"\r\n"},
+                    RecordCase{"InvalidByte", "bad \xFF byte", "\"bad ? byte\"\r\n"},
+                    RecordCase{"CutShortSequence", "cut \xC3", "\"cut ?\"\r\n"}),
+    CaseName{});
 
 TEST(ReportFileRecord, TableEndsWithLoneClosingQuoteLine) {
   const std::string text = AmortizationReport("10000", "7.5", "1");

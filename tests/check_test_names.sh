@@ -1,0 +1,14 @@
+#!/bin/sh
+# Every test listed by ctest has a short name of plain characters, so the same
+# test has the same name in every build and `ctest -R NAME` can select it.
+# Usage: check_test_names.sh CTEST BUILD_DIR
+set -eu
+names=$("$1" --test-dir "$2" -N | sed -n 's/^ *Test *#[0-9]*: //p')
+[ -n "$names" ] || { echo "no tests listed"; exit 1; }
+bad=$(printf '%s\n' "$names" | grep -Ev '^[A-Za-z0-9_./-]{1,100}$' || true)
+if [ -n "$bad" ]; then
+  echo "test names longer than 100 characters or with other characters than [A-Za-z0-9_./-]:"
+  printf '%s\n' "$bad"
+  exit 1
+fi
+echo "$(printf '%s\n' "$names" | wc -l) test names checked"
