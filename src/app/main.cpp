@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "runtime_directory.h"
 #include "ui/calculator_app.h"
 #include "ui/qt_dialogs.h"
 #include "ui/umbrella_icon.h"
@@ -45,6 +46,7 @@ int main(int argc, char* argv[]) {
     return EXIT_FAILURE;
   }
 
+  sw::app::NameRuntimeDirectoryWhenUnset();
   defaultMessageHandler = qInstallMessageHandler(ExitOnPlatformFailure);
   QApplication application(argc, argv);
   qInstallMessageHandler(defaultMessageHandler);
