@@ -6,6 +6,7 @@
 #include "ui/report_window.h"
 #include "ui/window_builder.h"
 #include "ui/window_designs.h"
+#include "ui/window_font.h"
 #include "ui/window_placement.h"
 
 namespace sw::ui {
@@ -20,7 +21,9 @@ std::unique_ptr<LayoutWindow> BuildCalculatorWindow(const WindowLayout& design) 
 
 }  // namespace
 
-CalculatorApp::CalculatorApp(Dialogs& dialogs) : dialogs_(dialogs) {}
+CalculatorApp::CalculatorApp(Dialogs& dialogs) : dialogs_(dialogs) {
+  KeepDefaultFaceProportional();
+}
 
 CalculatorApp::~CalculatorApp() = default;
 

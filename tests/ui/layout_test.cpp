@@ -2,17 +2,20 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStyleOptionButton>
 #include <QTest>
 
+#include "app_fixture.h"
 #include "ui/umbrella_icon.h"
 #include "ui/window_builder.h"
 #include "ui/window_designs.h"
 #include "ui/window_font.h"
 
 using namespace sw::ui;
+using sw::ui::test::AppFixture;
 
 namespace {
 
@@ -22,6 +25,13 @@ const WindowLayout& DesignNamed(const QString& name) {
     if (design->name == name.toStdString()) return *design;
   }
   throw std::invalid_argument("no design " + name.toStdString());
+}
+
+// The window as the user reaches it in the running calculator.
+LayoutWindow& Reach(AppFixture& fixture, const QString& name) {
+  if (name == "frmDrawDown") return fixture.goToDrawDown();
+  if (name == "frmPrintOutput") return fixture.app().reportWindow();
+  return fixture.loan();
 }
 
 QColor Colour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
@@ -274,20 +284,30 @@ class LayoutTest : public QObject {
   }
 
   // The font really drawn is the one chosen: the design's face or its
-  // stand-in, not whatever the font configuration falls back to.
+  // stand-in, not whatever the font configuration falls back to. The menu
+  // bar and menus are drawn in the application's face: no part of a window
+  // is ever in a monospace one.
   void font_data() { AddWindowColumn(); }
 
   void font() {
     QFETCH(QString, window);
     const WindowLayout& design = DesignNamed(window);
-    auto built = BuildWindow(design);
+    AppFixture fixture;
+    LayoutWindow& built = Reach(fixture, window);
     const QString face = ResolveFontFace(design.font);
     QVERIFY(face == "MS Sans Serif" || face == kSubstituteFace);
-    const QFontInfo info(built->clientArea()->font());
+    const QFontInfo info(built.clientArea()->font());
     QCOMPARE(info.family(), face);
     QCOMPARE(info.bold(), design.font.bold);
-    QCOMPARE(built->clientArea()->font().pointSizeF(), 9.75);
+    QCOMPARE(built.clientArea()->font().pointSizeF(), 9.75);
     QCOMPARE(info.pixelSize(), 13);
+
+    QVERIFY(!built.findChild<QMenuBar*>()->findChildren<QMenu*>().isEmpty());
+    for (QWidget* widget : built.findChildren<QWidget*>()) {
+      QVERIFY2(!widget->fontInfo().fixedPitch(),
+               qPrintable(QString(widget->metaObject()->className()) + " " + widget->objectName() +
+                          ": " + widget->fontInfo().family()));
+    }
   }
 
   void everyCaptionFitsItsBox_data() { AddWindowColumn(); }
