@@ -103,12 +103,16 @@ const std::string kOverflowMidpoint = TimesPower("18014398509481983", 2, 970);
 const std::string kSmallestDenormal = TimesPower("1", 5, 1074) + "e-1074";
 const std::string kHalfSmallestDenormal = TimesPower("1", 5, 1075) + "e-1075";
 
+// A long text in test output: its length and first characters.
+void PrintLong(const std::string& text, std::ostream* os) {
+  *os << text.size() << " characters: " << text.substr(0, 24) << "...";
+}
+
 struct LongText {
+  const char* name;
   std::string text;
   double expected;
-  friend void PrintTo(const LongText& c, std::ostream* os) {
-    *os << c.text.size() << " characters: " << c.text.substr(0, 24) << "...";
-  }
+  friend void PrintTo(const LongText& c, std::ostream* os) { PrintLong(c.text, os); }
 };
 
 class FieldToNumberReadsLong : public testing::TestWithParam<LongText> {};
@@ -125,38 +129,60 @@ constexpr double kDenormMin = std::numeric_limits<double>::denorm_min();
 INSTANTIATE_TEST_SUITE_P(
     RangeEdges, FieldToNumberReadsLong,
     testing::Values(
-        LongText{kLargest, kMax}, LongText{"-" + kLargest, -kMax},
-        LongText{kLargest + "." + Repeat('0', 400) + "1", kMax},
-        LongText{kOverflowMidpoint.substr(0, 300) + "e9", kMax},
-        LongText{"0.0" + kOverflowMidpoint.substr(0, 300) + "e310", kMax},
-        LongText{kSmallestDenormal, kDenormMin}, LongText{"-" + kSmallestDenormal, -kDenormMin},
-        LongText{kHalfSmallestDenormal, 0.0}, LongText{"-" + kHalfSmallestDenormal, -0.0},
-        LongText{TimesPower("1", 5, 1075) + Repeat('0', 400) + "1e-1476", kDenormMin},
-        LongText{"0." + Repeat('0', 400) + "1", 0.0}, LongText{"-0." + Repeat('0', 400) + "1", -0.0},
-        LongText{"0." + Repeat('0', 400) + "1e400", 0.1},
-        LongText{"1" + Repeat('0', 400) + "e-400", 1.0},
-        LongText{"1" + Repeat('0', 400) + "e-700", 1e-300},
-        LongText{"1,000" + Repeat('0', 400) + "e-403", 1.0},
-        LongText{"9." + Repeat('9', 400), 10.0}, LongText{"0." + Repeat('9', 400), 1.0},
-        LongText{Repeat('9', 308), 1e308}, LongText{Repeat('9', 400) + "e-400", 1.0},
-        LongText{"0." + Repeat('9', 400) + "e-323", 1e-323},
-        LongText{"1e-0000000000000000000000000001", 0.1},
-        LongText{"1e-99999999999999999999999999", 0.0}, LongText{"0e99999999999999999999", 0.0},
-        LongText{"-0", -0.0}));
+        LongText{"Largest", kLargest, kMax}, LongText{"MinusLargest", "-" + kLargest, -kMax},
+        LongText{"LargestWithLongFraction", kLargest + "." + Repeat('0', 400) + "1", kMax},
+        LongText{"JustBelowOverflowMidpoint", kOverflowMidpoint.substr(0, 300) + "e9", kMax},
+        LongText{"JustBelowMidpointAsFraction", "0.0" + kOverflowMidpoint.substr(0, 300) + "e310",
+                 kMax},
+        LongText{"SmallestDenormal", kSmallestDenormal, kDenormMin},
+        LongText{"MinusSmallestDenormal", "-" + kSmallestDenormal, -kDenormMin},
+        LongText{"HalfSmallestDenormalRoundsToZero", kHalfSmallestDenormal, 0.0},
+        LongText{"MinusHalfSmallestDenormal", "-" + kHalfSmallestDenormal, -0.0},
+        LongText{"JustAboveHalfSmallestDenormal",
+                 TimesPower("1", 5, 1075) + Repeat('0', 400) + "1e-1476", kDenormMin},
+        LongText{"LongUnderflow", "0." + Repeat('0', 400) + "1", 0.0},
+        LongText{"MinusLongUnderflow", "-0." + Repeat('0', 400) + "1", -0.0},
+        LongText{"LongFractionScaledUp", "0." + Repeat('0', 400) + "1e400", 0.1},
+        LongText{"LongIntegerScaledDown", "1" + Repeat('0', 400) + "e-400", 1.0},
+        LongText{"LongIntegerScaledToTiny", "1" + Repeat('0', 400) + "e-700", 1e-300},
+        LongText{"GroupedLongInteger", "1,000" + Repeat('0', 400) + "e-403", 1.0},
+        LongText{"LongNinesRoundUp", "9." + Repeat('9', 400), 10.0},
+        LongText{"LongFractionOfNines", "0." + Repeat('9', 400), 1.0},
+        LongText{"NinesBelowLargest", Repeat('9', 308), 1e308},
+        LongText{"LongNinesScaledDown", Repeat('9', 400) + "e-400", 1.0},
+        LongText{"NinesScaledToDenormal", "0." + Repeat('9', 400) + "e-323", 1e-323},
+        LongText{"ExponentWithLeadingZeros", "1e-0000000000000000000000000001", 0.1},
+        LongText{"HugeNegativeExponent", "1e-99999999999999999999999999", 0.0},
+        LongText{"ZeroWithHugeExponent", "0e99999999999999999999", 0.0},
+        LongText{"MinusZero", "-0", -0.0}),
+    CaseName{});
 
-class FieldToNumberRejectsLong : public testing::TestWithParam<std::string> {};
+struct LongUnreadable {
+  const char* name;
+  std::string text;
+  friend void PrintTo(const LongUnreadable& c, std::ostream* os) { PrintLong(c.text, os); }
+};
+
+class FieldToNumberRejectsLong : public testing::TestWithParam<LongUnreadable> {};
 
 TEST_P(FieldToNumberRejectsLong, Text) {
-  EXPECT_THROW(FieldToNumber(GetParam()), CalcFailure) << GetParam();
+  EXPECT_THROW(FieldToNumber(GetParam().text), CalcFailure) << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     RangeEdges, FieldToNumberRejectsLong,
-    testing::Values("1" + Repeat('0', 400) + "e-1", "-1" + Repeat('0', 400) + "e-1",
-                    kOverflowMidpoint, "-" + kOverflowMidpoint,
-                    kOverflowMidpoint + "." + Repeat('0', 400) + "1", Repeat('9', 309),
-                    "0." + Repeat('0', 400) + "1e710", "1e99999999999999999999999999",
-                    "1e+" + Repeat('9', 400)));
+    testing::Values(LongUnreadable{"LongIntegerOverflows", "1" + Repeat('0', 400) + "e-1"},
+                    LongUnreadable{"MinusLongIntegerOverflows", "-1" + Repeat('0', 400) + "e-1"},
+                    LongUnreadable{"OverflowMidpoint", kOverflowMidpoint},
+                    LongUnreadable{"MinusOverflowMidpoint", "-" + kOverflowMidpoint},
+                    LongUnreadable{"JustAboveOverflowMidpoint",
+                                   kOverflowMidpoint + "." + Repeat('0', 400) + "1"},
+                    LongUnreadable{"NinesAboveLargest", Repeat('9', 309)},
+                    LongUnreadable{"LongFractionScaledPastLargest",
+                                   "0." + Repeat('0', 400) + "1e710"},
+                    LongUnreadable{"HugeExponent", "1e99999999999999999999999999"},
+                    LongUnreadable{"LongExponent", "1e+" + Repeat('9', 400)}),
+    CaseName{});
 
 struct Rounding {
   const char* name;
