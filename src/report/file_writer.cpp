@@ -5,12 +5,16 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
+#include <climits>
+#include <cstdio>
 #include <cstring>
-#include <memory>
+#include <filesystem>
+#include <random>
 
 namespace sw {
 namespace {
+
+namespace fs = std::filesystem;
 
 class FileDescriptor {
  public:
@@ -34,9 +38,9 @@ class FileDescriptor {
 
 std::string SystemReason() { return std::strerror(errno); }
 
-bool WriteAll(int fd, std::string_view bytes) {
+bool WriteAll(const FileCalls& calls, int fd, std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    const ssize_t written = calls.write(fd, bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0) {
       if (written == 0) errno = ENOSPC;
@@ -47,58 +51,164 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// Where a symbolic link points, the file it names is replaced, not the link.
-std::string ResolvedTarget(const std::string& path) {
-  const std::unique_ptr<char, decltype(&std::free)> resolved{::realpath(path.c_str(), nullptr),
-                                                             &std::free};
-  return resolved ? std::string{resolved.get()} : path;
+// Pipes and terminals hold nothing to sync and refuse fsync.
+bool SyncData(const FileCalls& calls, int fd) {
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return false;
+  return !S_ISREG(st.st_mode) || calls.fsync(fd) == 0;
 }
 
-mode_t NewFileMode(const std::string& target) {
-  struct stat existing {};
-  if (::stat(target.c_str(), &existing) == 0) return existing.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+// Makes a rename in the folder last. A folder that cannot be opened for
+// reading cannot be synced; its entries are then left to the system.
+bool SyncFolder(const FileCalls& calls, const std::string& folder) {
+  FileDescriptor fd{::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+  return !fd.valid() || calls.fsync(fd.get()) == 0;
 }
 
-std::optional<std::string> Replace(const std::string& path, std::string_view bytes) {
-  const std::string target = ResolvedTarget(path);
-  std::string temporary = target + ".XXXXXX";
-  FileDescriptor fd{::mkstemp(temporary.data())};
-  if (!fd.valid()) return SystemReason();
-  if (::fchmod(fd.get(), NewFileMode(target)) != 0 || !WriteAll(fd.get(), bytes) ||
-      ::fsync(fd.get()) != 0 || !fd.close() || ::rename(temporary.c_str(), target.c_str()) != 0) {
+// Follows symbolic links in the last part of the name, also to a file that
+// does not exist yet, so that writing changes the file a link names.
+std::string LinkTarget(std::string path) {
+  constexpr int kMaxLinks = 40;
+  for (int followed = 0; followed < kMaxLinks; ++followed) {
+    std::string link(PATH_MAX, '\0');
+    const ssize_t length = ::readlink(path.c_str(), link.data(), link.size());
+    if (length < 0) break;
+    link.resize(static_cast<std::size_t>(length));
+    path = link.starts_with('/') ? link : (fs::path(path).parent_path() / link).string();
+  }
+  return path;
+}
+
+std::string FolderOf(const std::string& path) {
+  const fs::path folder = fs::path(path).parent_path();
+  return folder.empty() ? std::string(".") : folder.string();
+}
+
+constexpr std::size_t kTwinSuffixLength = 7;  // "." and six random characters
+
+// A new file beside the target, named like it with a random suffix and
+// created with mode 0666 less the umask, as any new file would be.
+int CreateTwin(const std::string& target, std::string& twin) {
+  static constexpr std::string_view kCharacters =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  std::random_device random;
+  std::uniform_int_distribution<std::size_t> pick(0, kCharacters.size() - 1);
+  constexpr int kAttempts = 100;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    twin = target + '.';
+    while (twin.size() < target.size() + kTwinSuffixLength) twin += kCharacters[pick(random)];
+    const int fd = ::open(twin.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// Gives the new file the old one's owner, group and mode. Owner and group
+// first: changing them may clear the set-user-ID and set-group-ID bits.
+bool TakeOverIdentity(int fd, const struct stat& old) {
+  struct stat now {};
+  if (::fstat(fd, &now) != 0) return false;
+  if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) &&
+      ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+    return false;
+  }
+  return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+// A copy swapped in for a file is a different file: it suits a plain file
+// with no other names in a folder this process may write.
+bool CopyCanStandIn(const std::string& target, const struct stat* old) {
+  if (old != nullptr && (!S_ISREG(old->st_mode) || old->st_nlink != 1)) return false;
+  if (fs::path(target).filename().string().size() + kTwinSuffixLength > NAME_MAX) return false;
+  return ::faccessat(AT_FDCWD, FolderOf(target).c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+struct SwapOutcome {
+  bool swapped;  // false: nothing was written, the file must be overwritten in place
+  std::optional<std::string> failure;
+};
+
+SwapOutcome SwapInCopy(const std::string& target, const struct stat* old,
+                       std::string_view bytes, const FileCalls& calls) {
+  std::string twin;
+  FileDescriptor fd{CreateTwin(target, twin)};
+  if (!fd.valid()) return {true, SystemReason()};
+  if (old != nullptr && !TakeOverIdentity(fd.get(), *old)) {
+    const bool notPermitted = errno == EPERM;
     const std::string reason = SystemReason();
-    ::unlink(temporary.c_str());
-    return reason;
+    ::unlink(twin.c_str());
+    return {!notPermitted, reason};
+  }
+  if (!WriteAll(calls, fd.get(), bytes) || calls.fsync(fd.get()) != 0 || !fd.close() ||
+      calls.rename(twin.c_str(), target.c_str()) != 0) {
+    const std::string reason = SystemReason();
+    ::unlink(twin.c_str());
+    return {true, reason};
+  }
+  if (!SyncFolder(calls, FolderOf(target))) return {true, SystemReason()};
+  return {true, std::nullopt};
+}
+
+std::optional<std::string> OverwriteInPlace(const std::string& target, std::string_view bytes,
+                                            const FileCalls& calls) {
+  FileDescriptor fd{::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)};
+  if (!fd.valid() || !WriteAll(calls, fd.get(), bytes) || !SyncData(calls, fd.get()) ||
+      !fd.close()) {
+    return SystemReason();
   }
   return std::nullopt;
 }
 
-std::optional<std::string> Append(const std::string& path, std::string_view bytes) {
-  const bool existed = ::access(path.c_str(), F_OK) == 0;
-  FileDescriptor fd{::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666)};
+std::optional<std::string> Replace(const std::string& path, std::string_view bytes,
+                                   const FileCalls& calls) {
+  const std::string target = LinkTarget(path);
+  struct stat existing {};
+  const struct stat* old = ::stat(target.c_str(), &existing) == 0 ? &existing : nullptr;
+  if (CopyCanStandIn(target, old)) {
+    const SwapOutcome outcome = SwapInCopy(target, old, bytes, calls);
+    if (outcome.swapped) return outcome.failure;
+  }
+  return OverwriteInPlace(target, bytes, calls);
+}
+
+// Opens for appending; `created` tells whether this call made the file.
+int OpenForAppend(const std::string& target, bool& created) {
+  created = false;
+  const int fd = ::open(target.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  if (fd >= 0 || errno != ENOENT) return fd;
+  created = true;
+  return ::open(target.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+
+std::optional<std::string> Append(const std::string& path, std::string_view bytes,
+                                  const FileCalls& calls) {
+  const std::string target = LinkTarget(path);
+  bool created = false;
+  FileDescriptor fd{OpenForAppend(target, created)};
   if (!fd.valid()) return SystemReason();
   struct stat before {};
   if (::fstat(fd.get(), &before) != 0) return SystemReason();
-  if (WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 && fd.close()) return std::nullopt;
+  if (WriteAll(calls, fd.get(), bytes) && SyncData(calls, fd.get()) && fd.close()) {
+    return std::nullopt;
+  }
 
   const std::string reason = SystemReason();
   fd.close();
-  if (existed) {
-    static_cast<void>(::truncate(path.c_str(), before.st_size));
+  if (created) {
+    ::unlink(target.c_str());
   } else {
-    ::unlink(path.c_str());
+    static_cast<void>(::truncate(target.c_str(), before.st_size));
   }
   return reason;
 }
 
 }  // namespace
 
+FileCalls SystemFileCalls() { return {::write, ::fsync, ::rename}; }
+
 std::optional<std::string> WriteReportFile(const std::string& path, std::string_view bytes,
-                                           WriteMode mode) {
-  return mode == WriteMode::Replace ? Replace(path, bytes) : Append(path, bytes);
+                                           WriteMode mode, const FileCalls& calls) {
+  return mode == WriteMode::Replace ? Replace(path, bytes, calls) : Append(path, bytes, calls);
 }
 
 }  // namespace sw
