@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "report/file_writer.h"
 #include "runtime_directory.h"
 #include "ui/calculator_app.h"
 #include "ui/qt_dialogs.h"
@@ -37,6 +38,7 @@ void ExitOnPlatformFailure(QtMsgType type, const QMessageLogContext& context,
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  sw::IgnoreFileSizeSignal();
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
     std::cout << "sumwright " << SUMWRIGHT_VERSION << '\n';
     return EXIT_SUCCESS;

@@ -10,6 +10,7 @@
 #include "cli/schedule_command.h"
 #include "cli/split_assigned_values.h"
 #include "cli/usage.h"
+#include "report/file_writer.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ ExitCode Main(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  sw::IgnoreFileSizeSignal();
   std::ios::sync_with_stdio(false);
   return static_cast<int>(Main(argc, argv));
 }

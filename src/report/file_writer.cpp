@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -210,5 +211,7 @@ std::optional<std::string> WriteReportFile(const std::string& path, std::string_
                                            WriteMode mode, const FileCalls& calls) {
   return mode == WriteMode::Replace ? Replace(path, bytes, calls) : Append(path, bytes, calls);
 }
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace sw

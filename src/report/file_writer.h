@@ -35,4 +35,9 @@ std::optional<std::string> WriteReportFile(const std::string& path, std::string_
                                            WriteMode mode,
                                            const FileCalls& calls = SystemFileCalls());
 
+// Over the file-size limit a write then fails with EFBIG, which the writer
+// rolls back, instead of the system ending the program midway. Call once
+// at start-up.
+void IgnoreFileSizeSignal();
+
 }  // namespace sw

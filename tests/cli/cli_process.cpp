@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <csignal>
 #include <stdexcept>
 
 extern char** environ;
@@ -62,9 +63,30 @@ void Drain(Pipe& out, Pipe& err, CliResult& result) {
   }
 }
 
+// Caps the size of files that processes started meanwhile may write.
+class ChildFileSizeLimit {
+ public:
+  explicit ChildFileSizeLimit(std::optional<rlim_t> bytes) : active_(bytes.has_value()) {
+    if (!active_) return;
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limited = saved_;
+    limited.rlim_cur = *bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~ChildFileSizeLimit() {
+    if (active_) setrlimit(RLIMIT_FSIZE, &saved_);
+  }
+  ChildFileSizeLimit(const ChildFileSizeLimit&) = delete;
+  ChildFileSizeLimit& operator=(const ChildFileSizeLimit&) = delete;
+
+ private:
+  bool active_;
+  rlimit saved_{};
+};
+
 }  // namespace
 
-CliResult RunCli(const std::vector<std::string>& args) {
+CliResult RunCli(const std::vector<std::string>& args, std::optional<rlim_t> fileSizeLimit) {
   std::vector<std::string> argvStrings{SUMWRIGHT_CLI_PATH};
   argvStrings.insert(argvStrings.end(), args.begin(), args.end());
   std::vector<char*> argv;
@@ -77,8 +99,20 @@ CliResult RunCli(const std::vector<std::string>& args) {
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, out.write(), STDOUT_FILENO);
   posix_spawn_file_actions_adddup2(&actions, err.write(), STDERR_FILENO);
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t defaults;
+  sigemptyset(&defaults);
+  sigaddset(&defaults, SIGXFSZ);
+  posix_spawnattr_setsigdefault(&attributes, &defaults);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
   pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+  int spawned = 0;
+  {
+    const ChildFileSizeLimit limit(fileSizeLimit);
+    spawned = posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+  }
+  posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) throw std::runtime_error("cannot start " SUMWRIGHT_CLI_PATH);
   out.closeWrite();

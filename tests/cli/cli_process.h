@@ -1,5 +1,8 @@
 #pragma once
 
+#include <sys/resource.h>
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,7 +15,10 @@ struct CliResult {
 };
 
 // Runs the built sumwright-cli with these arguments and collects its
-// standard output, standard error and exit code.
-CliResult RunCli(const std::vector<std::string>& args);
+// standard output, standard error and exit code. The program starts with
+// the file-size signal's default action, as from a shell, and with a cap
+// on the size of the files it writes when one is given.
+CliResult RunCli(const std::vector<std::string>& args,
+                 std::optional<rlim_t> fileSizeLimit = std::nullopt);
 
 }  // namespace sw::cli_test
