@@ -89,7 +89,14 @@ INSTANTIATE_TEST_SUITE_P(
         HelpCase{"HowMuchShort", {"how-much", "-h"}, "Usage: sumwright-cli how-much"},
         HelpCase{"ScheduleAfterOptions",
                  {"schedule", "--principal", "1", "--help"},
-                 "Usage: sumwright-cli schedule"}),
+                 "Usage: sumwright-cli schedule"},
+        // An empty assigned value neither takes "--help" as its value nor hides it.
+        HelpCase{"EmptyValueAfterHelp",
+                 {"payment", "--help", "--principal="},
+                 "Usage: sumwright-cli payment"},
+        HelpCase{"EmptyValueBeforeHelp",
+                 {"payment", "--principal=", "--help"},
+                 "Usage: sumwright-cli payment"}),
     CaseName{});
 
 TEST(Version, PrintsTheProjectVersion) {

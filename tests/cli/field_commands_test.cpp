@@ -45,6 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"Term",
                   {"term", "--principal", "100000", "--payment", "599.55", "--rate", "6"},
                   "30.00"},
+        // The payment only just exceeds the first month's interest of 1,000.00.
+        FieldCase{"TermPaymentJustAboveInterest",
+                  {"term", "--principal", "100000", "--payment", "1000.5", "--rate", "12"},
+                  "63.66"},
         FieldCase{"Rate",
                   {"rate", "--principal", "100000", "--payment", "599.55", "--years", "30"},
                   "6.000"},
