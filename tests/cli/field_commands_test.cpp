@@ -132,34 +132,6 @@ TEST_P(FieldFailure, PrintsOnlyTheButtonsMessage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    EveryCommand, FieldFailure,
-    testing::Values(
-        FailureCase{"Payment",
-                    {"payment", "--principal", "100000", "--rate", "0", "--years", "30"},
-                    loan_message::kPayment},
-        FailureCase{"Principal",
-                    {"principal", "--payment", "599.55", "--rate", "0", "--years", "30"},
-                    loan_message::kPrincipal},
-        FailureCase{"Term",
-                    {"term", "--principal", "1000", "--payment", "0", "--rate", "0"},
-                    loan_message::kTerm},
-        FailureCase{"Rate",
-                    {"rate", "--principal", "100000", "--payment", "599.55", "--years", "0"},
-                    loan_message::kRate},
-        FailureCase{"Remaining",
-                    {"remaining", "--principal", "100000", "--payment", "599.55", "--rate", "6",
-                     "--after", "32767"},
-                    loan_message::kRemaining},
-        FailureCase{"HowLong",
-                    {"how-long", "--balance", "32768", "--rate", "0", "--withdrawal", "1"},
-                    drawdown_message::kHowLong},
-        FailureCase{"HowMuch",
-                    {"how-much", "--balance", "10000", "--rate", "0", "--withdrawal", "100",
-                     "--after", "12"},
-                    drawdown_message::kHowMuch}),
-    CaseName{});
-
-INSTANTIATE_TEST_SUITE_P(
     UnreadableFields, FieldFailure,
     testing::Values(
         FailureCase{"EmptyValue",
