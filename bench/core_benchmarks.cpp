@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "loan/amortization.h"
-#include "loan/growth_factor.h"
+#include "numeric/growth_factor.h"
 #include "loan/rate_search.h"
 #include "numeric/calc_failure.h"
 #include "report/amortization_report.h"

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "calculations/window_names.h"
 #include "ui/calculator_app.h"
 #include "ui/qt_dialogs.h"
 #include "ui/umbrella_icon.h"
@@ -36,17 +37,24 @@ int main(int argc, char* argv[]) {
   calculator.start();
 
   sw::ui::LayoutWindow& loan = calculator.loanWindow();
-  Fill(loan, {{"txtP", "100000"}, {"txtI", "6"}, {"txtN", "30"}, {"txtMonths", "12"}});
-  loan.button("cmdApin")->click();
-  loan.button("cmdRemaining")->click();
+  namespace names = sw::loan_window;
+  Fill(loan, {{names::kPrincipal, "100000"},
+              {names::kRate, "6"},
+              {names::kYears, "30"},
+              {names::kPaymentsMade, "12"}});
+  loan.button(names::kCalculatePayment)->click();
+  loan.button(names::kCalculateRemaining)->click();
   const bool loanSaved = Save(loan, folder, "loan.png");
 
-  loan.menuEntry("mnuGoToUDDC")->trigger();
+  loan.menuEntry(names::kGoToDrawDown)->trigger();
+  namespace drawDownNames = sw::drawdown_window;
   sw::ui::LayoutWindow& drawDown = calculator.drawDownWindow();
-  Fill(drawDown, {{"txtStartBalance", "10000"}, {"txtInterest", "6"}, {"txtA", "500"},
-                  {"txtN", "12"}});
-  drawDown.button("cmdHowLong")->click();
-  drawDown.button("cmdHowMuch")->click();
+  Fill(drawDown, {{drawDownNames::kStartBalance, "10000"},
+                  {drawDownNames::kRate, "6"},
+                  {drawDownNames::kWithdrawal, "500"},
+                  {drawDownNames::kMonths, "12"}});
+  drawDown.button(drawDownNames::kCalculateHowLong)->click();
+  drawDown.button(drawDownNames::kCalculateHowMuch)->click();
   const bool drawDownSaved = Save(drawDown, folder, "drawdown.png");
 
   return loanSaved && drawDownSaved ? EXIT_SUCCESS : EXIT_FAILURE;

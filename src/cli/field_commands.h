@@ -7,7 +7,7 @@
 namespace sw::cli {
 
 // Adds the commands that compute one result field of a calculator window:
-// payment, principal, term, rate, remaining, how-long and how-much.
+// one command for each entry of the catalogue of field calculations.
 void AddFieldCommands(CLI::App& app, CommandTable& commands);
 
 }  // namespace sw::cli

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "cli/field_options.h"
 #include "cli/report_saving.h"
@@ -63,14 +64,17 @@ ExitCode Run(const ScheduleRequest& request, std::ostream& out, std::ostream& er
 }  // namespace
 
 void AddScheduleCommand(CLI::App& app, CommandTable& commands) {
-  CLI::App* parser = app.add_subcommand("schedule", "Month-by-month amortization table of a loan");
+  CLI::App* parser = app.add_subcommand(std::string(kScheduleName),
+                                        "Month-by-month amortization table of a loan");
   auto request = std::make_shared<ScheduleRequest>();
-  AddFieldOption(*parser, kPrincipal, request->principal);
-  AddFieldOption(*parser, kLoanRate, request->rate);
-  AddFieldOption(*parser, kYears, request->years);
+  std::string* const texts[] = {&request->principal, &request->rate, &request->years};
+  for (std::size_t i = 0; i < kScheduleInputs.size(); ++i) {
+    AddFieldOption(*parser, kScheduleInputs[i], *texts[i]);
+  }
   parser->add_option("--format", request->format, "Output: the text report, or the unrounded rows")
       ->type_name("FORMAT")
-      ->check(CLI::IsMember({"text", "csv", "json"}));
+      ->check(CLI::IsMember(std::vector<std::string>(kScheduleFormats.begin(),
+                                                     kScheduleFormats.end())));
   CLI::Option* save = parser->add_option("--save", request->saveName,
                                          "Replace the content of FILE with the text report "
                                          "(\".txt\" is added unless FILE ends in it)");

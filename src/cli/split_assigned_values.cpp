@@ -15,7 +15,7 @@ bool TakesValue(std::string_view arg) {
 // CLI11 2.1 ignores the empty value of "--opt=" and takes the next argument
 // as the value instead. Its "--opt VALUE" form takes any text, the empty one
 // and one that starts with "-" included, so every value is passed that way.
-std::vector<std::string> SplitAssignedValues(std::span<char* const> args) {
+std::vector<std::string> SplitAssignedValues(std::span<const std::string> args) {
   std::vector<std::string> result;
   bool valueExpected = false;
   for (const std::string_view arg : args) {

@@ -1,26 +1,57 @@
 #include "cli/usage.h"
 
+#include <algorithm>
+#include <span>
+#include <string>
+
+#include "calculations/field_calculations.h"
+#include "cli/schedule_command.h"
+
 namespace sw::cli {
 namespace {
 
-constexpr std::string_view kSynopsis =
-    "Usage:\n"
-    "  sumwright-cli payment   --principal P --rate I --years N\n"
-    "  sumwright-cli principal --payment A --rate I --years N\n"
-    "  sumwright-cli term      --principal P --payment A --rate I\n"
-    "  sumwright-cli rate      --principal P --payment A --years N\n"
-    "  sumwright-cli remaining --principal P --payment A --rate I --after K\n"
-    "  sumwright-cli how-long  --balance B --rate R --withdrawal W\n"
-    "  sumwright-cli how-much  --balance B --rate R --withdrawal W --after N\n"
-    "  sumwright-cli schedule  --principal P --rate I --years N [--format text|csv|json]\n"
-    "                          [--save FILE | --append FILE]\n"
-    "  sumwright-cli --help | --version\n"
-    "Run \"sumwright-cli COMMAND --help\" for the meaning of a command's options.\n";
+// The command names are padded so that their options line up.
+std::string CommandColumn(std::string_view name, std::size_t width) {
+  std::string column = "  " + std::string(kProgramName) + " " + std::string(name);
+  column.append(width - name.size(), ' ');
+  return column;
+}
+
+std::string Options(std::span<const FieldInput> inputs) {
+  std::string text;
+  for (const FieldInput& input : inputs) {
+    text += " " + std::string(input.option) + " " + std::string(input.placeholder);
+  }
+  return text;
+}
+
+std::string Synopsis() {
+  std::size_t width = kScheduleName.size();
+  for (const FieldCalculation& calculation : FieldCalculations()) {
+    width = std::max(width, calculation.id.size());
+  }
+  std::string text = "Usage:\n";
+  for (const FieldCalculation& calculation : FieldCalculations()) {
+    text += CommandColumn(calculation.id, width) + Options(calculation.inputs) + "\n";
+  }
+  const std::string schedule = CommandColumn(kScheduleName, width);
+  std::string formats;
+  for (const std::string_view format : kScheduleFormats) {
+    formats += (formats.empty() ? "" : "|") + std::string(format);
+  }
+  text += schedule + Options(kScheduleInputs) + " [--format " + formats + "]\n";
+  text += std::string(schedule.size() + 1, ' ') + "[--save FILE | --append FILE]\n";
+  text += "  " + std::string(kProgramName) + " --help | --version\n";
+  text += "Run \"" + std::string(kProgramName) +
+          " COMMAND --help\" for the meaning of a command's options.\n";
+  return text;
+}
 
 }  // namespace
 
 ExitCode ReportUsageError(std::string_view problem, std::ostream& err) {
-  err << kProgramName << ": " << problem << '\n' << kSynopsis;
+  static const std::string synopsis = Synopsis();
+  err << kProgramName << ": " << problem << '\n' << synopsis;
   return ExitCode::kUsage;
 }
 

@@ -1,9 +1,9 @@
 #include "drawdown/drawdown.h"
 
-#include "numeric/calc_failure.h"
 #include "numeric/checked.h"
 #include "numeric/counter16.h"
 #include "numeric/display_pattern.h"
+#include "numeric/growth_factor.h"
 
 namespace sw {
 
@@ -22,9 +22,7 @@ double HowMuch(double startBalance, double yearlyRate, double withdrawal, std::i
   const Checked B = startBalance;
   const Checked W = withdrawal;
   const Checked r = Checked{yearlyRate} / 1200;
-  if (months == INT16_MIN) throw CalcFailure{};  // months - 1 leaves the 16-bit range
-  Checked g = 1.0;
-  for (int pass = 0; pass <= months - 1; ++pass) g = (r + 1) * g;
+  const Checked g = GrowthFactor(r.value(), months);
   return (g * B - (W / r) * (g - 1)).value();
 }
 

@@ -1,9 +1,10 @@
 #include "loan/amortization.h"
 
-#include "loan/growth_factor.h"
+#include "loan/amortization_messages.h"
+#include "loan/payment.h"
+#include "loan/remaining.h"
 #include "numeric/calc_failure.h"
 #include "numeric/checked.h"
-#include "numeric/counter16.h"
 #include "numeric/field_value.h"
 
 namespace sw {
@@ -17,19 +18,14 @@ std::int16_t MonthsOf(std::int16_t years) {
 
 Amortization Schedule(double principal, double yearlyRate, std::int16_t years) {
   const std::int16_t n = MonthsOf(years);
+  const double payment = MonthlyPaymentOver(principal, yearlyRate, n);
   const Checked r = Checked{yearlyRate} / 1200;
-  const Checked g = GrowthFactor(r.value(), n);
-  Checked P = principal;
-  const Checked A = ((g * r) * P) / (g - 1);
 
-  Amortization table{principal, yearlyRate, years, A.value(), {}};
+  Amortization table{principal, yearlyRate, years, payment, {}};
   table.rows.reserve(n);
-  for (Counter16 k{1}; k.value() <= n; k.step()) {
-    const Checked interest = P * r;
-    const Checked principalPart = A - interest;
-    P = P - principalPart;
-    table.rows.push_back({k.value(), interest.value(), principalPart.value(), P.value()});
-  }
+  CarryBalance(principal, payment, r.value(), n, [&table](const RepaidMonth& month) {
+    table.rows.push_back({month.month, month.interest, month.principalPart, month.balance});
+  });
   return table;
 }
 

@@ -30,13 +30,4 @@ AmortizationOutcome ComputeAmortization(std::string_view principal,
                                         std::string_view yearlyRate,
                                         std::string_view years);
 
-namespace amortization_message {
-inline constexpr std::string_view kPrincipal = "Please fill in the Principal of the loan";
-inline constexpr std::string_view kInterest = "Please fill in the interest for the loan";
-inline constexpr std::string_view kYears =
-    "Please fill in the number of years to spread payments across";
-inline constexpr std::string_view kGeneral =
-    "Please fill in the Principal, Interest, and Years of the loan";
-}  // namespace amortization_message
-
 }  // namespace sw

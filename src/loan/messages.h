@@ -4,7 +4,6 @@
 
 namespace sw::loan_message {
 
-inline constexpr std::string_view kTitle = "Zero Value Error";
 inline constexpr std::string_view kPayment =
     "Non-zero values must be entered in the Principal, Interest and Years boxes";
 inline constexpr std::string_view kPrincipal =

@@ -8,4 +8,7 @@ namespace sw {
 double MonthlyPayment(double principal, double yearlyRate, double years);
 double LoanPrincipal(double payment, double yearlyRate, double years);
 
+// MonthlyPayment over a number of months instead of years.
+double MonthlyPaymentOver(double principal, double yearlyRate, double months);
+
 }  // namespace sw

@@ -1,6 +1,6 @@
 #include "loan/rate_search.h"
 
-#include "loan/growth_factor.h"
+#include "loan/payment.h"
 #include "numeric/checked.h"
 #include "numeric/field_value.h"
 
@@ -8,9 +8,7 @@ namespace sw {
 namespace {
 
 Checked TrialPayment(Checked P, Checked trialRate, Checked months) {
-  const Checked r = trialRate / 1200;
-  const Checked g = GrowthFactor(r.value(), months.value());
-  return ((g * r) * P) / (g - 1);
+  return MonthlyPaymentOver(P.value(), trialRate.value(), months.value());
 }
 
 bool SameThousandth(Checked a, Checked b) {

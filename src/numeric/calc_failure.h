@@ -1,6 +1,7 @@
 #pragma once
 
 #include <exception>
+#include <string_view>
 
 namespace sw {
 
@@ -9,5 +10,8 @@ namespace sw {
 struct CalcFailure : std::exception {
   const char* what() const noexcept override { return "calculation failed"; }
 };
+
+// Title of the message box that shows a calculate button's message.
+inline constexpr std::string_view kCalcFailureTitle = "Zero Value Error";
 
 }  // namespace sw

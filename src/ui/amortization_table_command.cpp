@@ -1,5 +1,6 @@
 #include "ui/amortization_table_command.h"
 
+#include "calculations/window_names.h"
 #include "report/amortization_report.h"
 #include "ui/report_text.h"
 #include "ui/report_window.h"
@@ -8,16 +9,16 @@ namespace sw::ui {
 
 void ShowAmortizationTable(const LayoutWindow& loan, LayoutWindow& report) {
   report.setWindowTitle(QStringLiteral("Amortization Table"));
-  report.menuEntry(QStringLiteral("mnuPrint"))->setEnabled(false);
+  report.menuEntry(report_window::kPrint)->setEnabled(false);
   report.showLoaded();
   report.raise();
   report.activateWindow();
   // Built whole and set once: appending row by row would copy the text
   // once per month.
   SetReportText(ReportTextBox(report),
-                AmortizationReport(loan.text(QStringLiteral("txtP")).toStdString(),
-                                   loan.text(QStringLiteral("txtI")).toStdString(),
-                                   loan.text(QStringLiteral("txtN")).toStdString()));
+                AmortizationReport(loan.text(loan_window::kPrincipal).toStdString(),
+                                   loan.text(loan_window::kRate).toStdString(),
+                                   loan.text(loan_window::kYears).toStdString()));
 }
 
 }  // namespace sw::ui

@@ -1,6 +1,8 @@
 #include "ui/calculate_button.h"
 
-#include "loan/messages.h"
+#include <string>
+#include <vector>
+
 #include "numeric/calc_failure.h"
 
 namespace sw::ui {
@@ -10,24 +12,35 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void Run(LayoutWindow& window, Dialogs& dialogs, const CalculateButton& calculation) {
+void Run(LayoutWindow& window, Dialogs& dialogs, const FieldCalculation& calculation) {
   try {
-    FieldTexts texts;
-    for (const QString& input : calculation.inputs) texts.push_back(window.text(input).toStdString());
-    const std::string result = calculation.calculate(texts);
-    window.setText(calculation.result, FromUtf8(result));
+    std::vector<std::string> texts;
+    for (const FieldInput& input : calculation.inputs) {
+      texts.push_back(window.text(FromUtf8(input.control)).toStdString());
+    }
+    const std::string result = calculation.compute(texts);
+    window.setText(FromUtf8(calculation.result), FromUtf8(result));
   } catch (const CalcFailure&) {
-    dialogs.message(&window, FromUtf8(loan_message::kTitle), FromUtf8(calculation.failureMessage),
-                    MessageButtons::Ok, MessageIcon::None);
+    dialogs.message(&window, FromUtf8(kCalcFailureTitle), FromUtf8(calculation.failureMessage),
+                    MessageIcon::None);
   }
 }
 
 }  // namespace
 
-void BindCalculateButton(LayoutWindow& window, Dialogs& dialogs, CalculateButton calculation) {
-  QPushButton* button = window.button(calculation.button);
+void BindCalculateButton(LayoutWindow& window, Dialogs& dialogs,
+                         const FieldCalculation& calculation) {
+  QPushButton* button = window.button(FromUtf8(calculation.button));
   QObject::connect(button, &QPushButton::clicked, &window,
-                   [&window, &dialogs, calculation = std::move(calculation)] { Run(window, dialogs, calculation); });
+                   [&window, &dialogs, &calculation] { Run(window, dialogs, calculation); });
+}
+
+void BindCalculateButtons(LayoutWindow& window, Dialogs& dialogs) {
+  for (const FieldCalculation& calculation : FieldCalculations()) {
+    if (calculation.window == window.design().name) {
+      BindCalculateButton(window, dialogs, calculation);
+    }
+  }
 }
 
 }  // namespace sw::ui

@@ -1,5 +1,6 @@
 #include "ui/calculator_app.h"
 
+#include "calculations/window_names.h"
 #include "ui/amortization_table_command.h"
 #include "ui/drawdown_window_handlers.h"
 #include "ui/loan_window_handlers.h"
@@ -33,9 +34,9 @@ LayoutWindow& CalculatorApp::loanWindow() {
   if (!loan_) {
     loan_ = BuildCalculatorWindow(LoanWindowDesign());
     BindLoanWindow(*loan_, dialogs_);
-    connect(loan_->menuEntry("mnuGoToUDDC"), &QAction::triggered, this,
+    connect(loan_->menuEntry(loan_window::kGoToDrawDown), &QAction::triggered, this,
             &CalculatorApp::goToDrawDown);
-    connect(loan_->menuEntry("mnuAmortTable"), &QAction::triggered, this,
+    connect(loan_->menuEntry(loan_window::kAmortizationTable), &QAction::triggered, this,
             [this] { ShowAmortizationTable(loanWindow(), reportWindow()); });
     connect(loan_.get(), &LayoutWindow::closed, this, &CalculatorApp::endProgram);
   }
@@ -46,7 +47,7 @@ LayoutWindow& CalculatorApp::drawDownWindow() {
   if (!drawDown_) {
     drawDown_ = BuildCalculatorWindow(DrawDownWindowDesign());
     BindDrawDownWindow(*drawDown_, dialogs_);
-    connect(drawDown_->menuEntry("mnuGoToFC"), &QAction::triggered, this,
+    connect(drawDown_->menuEntry(drawdown_window::kGoToLoan), &QAction::triggered, this,
             &CalculatorApp::goToLoan);
     connect(drawDown_.get(), &LayoutWindow::closed, this, &CalculatorApp::endProgram);
   }

@@ -28,8 +28,6 @@ class CalculatorApp : public QObject {
   LayoutWindow& reportWindow();
   LayoutWindow* loadedReportWindow() const { return report_.get(); }
 
-  Dialogs& dialogs() const { return dialogs_; }
-
  signals:
   // The user closed the calculator window on screen: the program ends.
   void quitRequested();

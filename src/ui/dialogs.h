@@ -7,7 +7,6 @@ class QWidget;
 
 namespace sw::ui {
 
-enum class MessageButtons { Ok };
 enum class MessageIcon { None, Information, Warning };
 
 // The modal dialogs that handlers open. The application uses QtDialogs;
@@ -16,10 +15,10 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
 
-  // A modal message box; returns when the user has closed it. Lines of the
-  // prompt are separated by "\r\n".
+  // A modal message box with an OK button; returns when the user has closed
+  // it. Lines of the prompt are separated by "\r\n".
   virtual void message(QWidget* parent, const QString& title, const QString& prompt,
-                       MessageButtons buttons, MessageIcon icon) = 0;
+                       MessageIcon icon) = 0;
 
   // The save-file dialog: the chosen file name, or nothing when the user
   // cancels. The filter is a pattern list such as "*.txt".

@@ -1,3 +1,4 @@
+#include "calculations/window_names.h"
 #include "ui/window_designs.h"
 
 namespace sw::ui {
@@ -36,7 +37,7 @@ ControlLayout Frame(std::string name, int tab, std::string purpose, TwipsRect re
 
 WindowLayout MakeDesign() {
   return {
-      .name = "frmDrawDown",
+      .name = drawdown_window::kName,
       .caption = "Uniform Draw-Down Calculator",
       .clientWidth = 6300,
       .clientHeight = 4365,
@@ -47,21 +48,21 @@ WindowLayout MakeDesign() {
           {
               Frame(kLower, 12, "Balance left after a number of months",
                     {120, 2640, 6015, 1335}),
-              TextBox("txtRemaining", 17, "Balance left", {3960, 720, 1815, 375}, kLower),
-              Button("cmdHowMuch", 16, "How much do I have left? -->",
+              TextBox(drawdown_window::kBalanceLeft, 17, "Balance left", {3960, 720, 1815, 375}, kLower),
+              Button(drawdown_window::kCalculateHowMuch, 16, "How much do I have left? -->",
                      "Calculate the balance left", {120, 720, 3615, 375}, kLower),
-              TextBox("txtN", 14, "Number of months", {960, 240, 1455, 375}, kLower),
+              TextBox(drawdown_window::kMonths, 14, "Number of months", {960, 240, 1455, 375}, kLower),
               Label("Label7", 15, "months,", {2640, 240, 1455, 375}, kLower),
               Label("Label6", 13, "After", {240, 240, 735, 375}, kLower),
               Frame(kUpper, 9, "How long the balance lasts", {120, 1800, 6015, 975}),
-              TextBox("txtHowLong", 11, "How long the balance lasts",
+              TextBox(drawdown_window::kHowLong, 11, "How long the balance lasts",
                       {3120, 360, 2655, 375}, kUpper),
-              Button("cmdHowLong", 10, "How long will it last? -->",
+              Button(drawdown_window::kCalculateHowLong, 10, "How long will it last? -->",
                      "Calculate how long the balance lasts", {240, 360, 2775, 375}, kUpper),
-              TextBox("txtA", 7, "Monthly withdrawal", {2160, 1320, 1815, 375}),
-              TextBox("txtInterest", 4, "Yearly interest rate in percent",
+              TextBox(drawdown_window::kWithdrawal, 7, "Monthly withdrawal", {2160, 1320, 1815, 375}),
+              TextBox(drawdown_window::kRate, 4, "Yearly interest rate in percent",
                       {2880, 720, 1095, 375}),
-              TextBox("txtStartBalance", 1, "Starting balance", {2040, 120, 1935, 375}),
+              TextBox(drawdown_window::kStartBalance, 1, "Starting balance", {2040, 120, 1935, 375}),
               Label("Label5", 8, "dollars monthly:", {4200, 1320, 1935, 375}),
               Label("Label4", 6, "and I withdraw", {240, 1320, 1695, 375}),
               Label("Label3", 5, "% interest,", {4200, 720, 1935, 375}),
@@ -71,11 +72,11 @@ WindowLayout MakeDesign() {
           },
       .menuBar =
           {
-              {"mnuGoTo", "Go To...", {{"mnuGoToFC", "Sumwright Calculator", {}}}},
+              {"mnuGoTo", "Go To...", {{drawdown_window::kGoToLoan, "Sumwright Calculator", {}}}},
               {"mnuDDHelp", "Help",
-               {{"mnuWhat", "What Is This?", {}},
+               {{drawdown_window::kWhatIsThis, "What Is This?", {}},
                 {"mnudash", "-", {}},
-                {"mnuAbout", "About", {}}}},
+                {drawdown_window::kAbout, "About", {}}}},
           },
   };
 }

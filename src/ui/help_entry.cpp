@@ -6,8 +6,7 @@ void BindHelpEntry(LayoutWindow& window, Dialogs& dialogs, const QString& entry,
                    const HelpText& text) {
   QObject::connect(window.menuEntry(entry), &QAction::triggered, &window,
                    [&window, &dialogs, text] {
-                     dialogs.message(&window, text.title, text.prompt(), MessageButtons::Ok,
-                                     MessageIcon::Information);
+                     dialogs.message(&window, text.title, text.prompt(), MessageIcon::Information);
                    });
 }
 

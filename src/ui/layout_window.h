@@ -38,7 +38,6 @@ class LayoutWindow : public QWidget {
   // loaded() handlers run before it becomes visible, and the focus goes to
   // the first control of the tab order.
   void showLoaded();
-  bool isLoaded() const { return loaded_; }
 
  signals:
   void loaded();

@@ -1,3 +1,4 @@
+#include "calculations/window_names.h"
 #include "ui/window_designs.h"
 
 namespace sw::ui {
@@ -31,7 +32,7 @@ ControlLayout Calculate(std::string name, int tab, std::string purpose, TwipsRec
 
 WindowLayout MakeDesign() {
   return {
-      .name = "frmAPIN",
+      .name = loan_window::kName,
       .caption = "Sumwright Calculator",
       .clientWidth = 6690,
       .clientHeight = 3480,
@@ -45,21 +46,21 @@ WindowLayout MakeDesign() {
               {.name = kFrame, .kind = ControlKind::Frame, .rect = {120, 2160, 6495, 1215},
                .tabIndex = 12, .accessibleName = "Remaining principal after a number of payments",
                .background = kBlack, .foreground = kWhite},
-              Calculate("cmdRemaining", 17, "Calculate remaining principal",
+              Calculate(loan_window::kCalculateRemaining, 17, "Calculate remaining principal",
                         {4560, 600, 1575, 375}, kFrame),
-              TextBox("txtMonths", 14, "Number of payments made", {960, 240, 735, 375}, kFrame),
-              TextBox("txtRemaining", 13, "Remaining principal", {2400, 600, 1935, 375}, kFrame),
+              TextBox(loan_window::kPaymentsMade, 14, "Number of payments made", {960, 240, 735, 375}, kFrame),
+              TextBox(loan_window::kRemaining, 13, "Remaining principal", {2400, 600, 1935, 375}, kFrame),
               Label("lblAfter", 16, "After", {360, 240, 615, 375}, Alignment::Left, kFrame),
               Label("lblPayments", 15, "payments, the remaining principal is:",
                     {1800, 240, 3855, 495}, Alignment::Left, kFrame),
-              Calculate("cmdNaip", 11, "Calculate number of years", {4680, 1680, 1575, 375}),
-              TextBox("txtN", 10, "Number of years", {2520, 1680, 1935, 360}),
-              Calculate("cmdIpan", 8, "Calculate interest rate", {4680, 1200, 1575, 375}),
-              TextBox("txtI", 7, "Yearly interest rate in percent", {2520, 1200, 1935, 375}),
-              Calculate("cmdPain", 5, "Calculate principal", {4680, 720, 1575, 375}),
-              TextBox("txtP", 4, "Principal", {2520, 720, 1935, 375}),
-              Calculate("cmdApin", 2, "Calculate monthly payment", {4680, 240, 1575, 375}),
-              TextBox("txtA", 1, "Monthly payment", {2520, 240, 1935, 375}),
+              Calculate(loan_window::kCalculateYears, 11, "Calculate number of years", {4680, 1680, 1575, 375}),
+              TextBox(loan_window::kYears, 10, "Number of years", {2520, 1680, 1935, 360}),
+              Calculate(loan_window::kCalculateRate, 8, "Calculate interest rate", {4680, 1200, 1575, 375}),
+              TextBox(loan_window::kRate, 7, "Yearly interest rate in percent", {2520, 1200, 1935, 375}),
+              Calculate(loan_window::kCalculatePrincipal, 5, "Calculate principal", {4680, 720, 1575, 375}),
+              TextBox(loan_window::kPrincipal, 4, "Principal", {2520, 720, 1935, 375}),
+              Calculate(loan_window::kCalculatePayment, 2, "Calculate monthly payment", {4680, 240, 1575, 375}),
+              TextBox(loan_window::kPayment, 1, "Monthly payment", {2520, 240, 1935, 375}),
               Label("lblN", 9, "Number of Years:", {120, 1680, 2175, 375}, Alignment::Right),
               Label("lblI", 6, "Interest Rate:", {120, 1200, 2175, 375}, Alignment::Right),
               Label("lblP", 3, "Principal:", {120, 720, 2175, 375}, Alignment::Right),
@@ -68,12 +69,12 @@ WindowLayout MakeDesign() {
       .menuBar =
           {
               {"mnuTools", "Tools",
-               {{"mnuAmortTable", "Amortization Table", {}},
-                {"mnuGoToUDDC", "Uniform Draw Down Calculator", {}}}},
+               {{loan_window::kAmortizationTable, "Amortization Table", {}},
+                {loan_window::kGoToDrawDown, "Uniform Draw Down Calculator", {}}}},
               {"mnuHelp", "Help",
-               {{"mnuHowTo", "How To", {}},
+               {{loan_window::kHowTo, "How To", {}},
                 {"mnuLine", "-", {}},
-                {"mnuAbout", "About", {}}}},
+                {loan_window::kAbout, "About", {}}}},
           },
   };
 }

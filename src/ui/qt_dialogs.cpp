@@ -5,22 +5,20 @@
 namespace sw::ui {
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& title,
-                                            const QString& prompt, MessageButtons buttons,
-                                            MessageIcon icon) {
+                                            const QString& prompt, MessageIcon icon) {
   auto boxIcon = QMessageBox::NoIcon;
   if (icon == MessageIcon::Information) boxIcon = QMessageBox::Information;
   if (icon == MessageIcon::Warning) boxIcon = QMessageBox::Warning;
-  const auto boxButtons = buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::NoButton;
   auto box = std::make_unique<QMessageBox>(boxIcon, title, QString(prompt).replace("\r\n", "\n"),
-                                           boxButtons, parent);
+                                           QMessageBox::Ok, parent);
   // Prompts are plain text: "<Calculate>" must not be taken for markup.
   box->setTextFormat(Qt::PlainText);
   return box;
 }
 
 void QtDialogs::message(QWidget* parent, const QString& title, const QString& prompt,
-                        MessageButtons buttons, MessageIcon icon) {
-  MakeMessageBox(parent, title, prompt, buttons, icon)->exec();
+                        MessageIcon icon) {
+  MakeMessageBox(parent, title, prompt, icon)->exec();
 }
 
 std::optional<QString> QtDialogs::askSaveFileName(QWidget* parent, const QString& title,

@@ -9,13 +9,12 @@ namespace sw::ui {
 
 // The message box that QtDialogs::message shows, not yet opened.
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& title,
-                                            const QString& prompt, MessageButtons buttons,
-                                            MessageIcon icon);
+                                            const QString& prompt, MessageIcon icon);
 
 class QtDialogs final : public Dialogs {
  public:
   void message(QWidget* parent, const QString& title, const QString& prompt,
-               MessageButtons buttons, MessageIcon icon) override;
+               MessageIcon icon) override;
   std::optional<QString> askSaveFileName(QWidget* parent, const QString& title,
                                          const QString& filter,
                                          const QString& proposedName) override;

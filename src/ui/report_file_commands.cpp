@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
+#include "calculations/window_names.h"
 #include "report/file_writer.h"
 #include "report/report_file.h"
 #include "ui/report_text.h"
@@ -14,6 +14,10 @@ namespace sw::ui {
 namespace {
 
 enum class Ask { OnlyWithoutName, Always };
+
+// The one file dialog serves all four commands.
+constexpr char kSaveDialogTitle[] = "Save Drop Table As...";
+constexpr char kSaveDialogFilter[] = "*.txt";
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
@@ -32,14 +36,10 @@ class ReportFileCommands final : public QObject {
  public:
   ReportFileCommands(LayoutWindow& window, Dialogs& dialogs)
       : QObject(&window), window_(window), dialogs_(dialogs) {
-    const ControlLayout* dialog = FindControl(window.design(), "CommonDialog1");
-    if (dialog == nullptr) throw std::logic_error("no CommonDialog1 in " + window.design().name);
-    dialogTitle_ = FromStd(dialog->caption);
-    dialogFilter_ = FromStd(dialog->fileFilter);
-    bind("mnuSave", Ask::OnlyWithoutName, WriteMode::Replace);
-    bind("mnuSaveAs", Ask::Always, WriteMode::Replace);
-    bind("mnuAppend", Ask::OnlyWithoutName, WriteMode::Append);
-    bind("mnuAppendTo", Ask::Always, WriteMode::Append);
+    bind(report_window::kSave, Ask::OnlyWithoutName, WriteMode::Replace);
+    bind(report_window::kSaveAs, Ask::Always, WriteMode::Replace);
+    bind(report_window::kAppend, Ask::OnlyWithoutName, WriteMode::Append);
+    bind(report_window::kAppendTo, Ask::Always, WriteMode::Append);
   }
 
  private:
@@ -52,7 +52,7 @@ class ReportFileCommands final : public QObject {
   void run(Ask ask, WriteMode mode) {
     if (ask == Ask::Always || fileName_.isEmpty()) {
       const auto chosen =
-          dialogs_.askSaveFileName(&window_, dialogTitle_, dialogFilter_, fileName_);
+          dialogs_.askSaveFileName(&window_, kSaveDialogTitle, kSaveDialogFilter, fileName_);
       if (!chosen) return;
       fileName_ = *chosen;
     }
@@ -62,15 +62,12 @@ class ReportFileCommands final : public QObject {
     if (const auto reason = WriteFile(fileName, record, mode)) {
       const QString prompt = mode == WriteMode::Replace ? SaveFailurePrompt(fileName, *reason)
                                                         : AppendFailurePrompt(fileName, *reason);
-      dialogs_.message(&window_, kFileFailureTitle, prompt, MessageButtons::Ok,
-                       MessageIcon::Warning);
+      dialogs_.message(&window_, kFileFailureTitle, prompt, MessageIcon::Warning);
     }
   }
 
   LayoutWindow& window_;
   Dialogs& dialogs_;
-  QString dialogTitle_;
-  QString dialogFilter_;
   // The name as the user chose it, without the ".txt" a command may add.
   QString fileName_;
 };

@@ -3,6 +3,10 @@
 #include <QEvent>
 #include <QLayout>
 #include <QPlainTextEdit>
+#include <stdexcept>
+#include <string>
+
+#include "calculations/window_names.h"
 
 #include "ui/report_file_commands.h"
 #include "ui/window_placement.h"
@@ -43,7 +47,11 @@ void BindReportWindow(LayoutWindow& window, Dialogs& dialogs) {
 }
 
 QPlainTextEdit& ReportTextBox(const LayoutWindow& window) {
-  return *qobject_cast<QPlainTextEdit*>(window.control("txtText"));
+  auto* box = qobject_cast<QPlainTextEdit*>(window.control(report_window::kText));
+  if (box == nullptr) {
+    throw std::logic_error(std::string(report_window::kText) + " is not a multi-line text box");
+  }
+  return *box;
 }
 
 }  // namespace sw::ui

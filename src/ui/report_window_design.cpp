@@ -1,3 +1,4 @@
+#include "calculations/window_names.h"
 #include "ui/window_designs.h"
 
 namespace sw::ui {
@@ -5,7 +6,7 @@ namespace {
 
 WindowLayout MakeDesign() {
   return {
-      .name = "frmPrintOutput",
+      .name = report_window::kName,
       .caption = "Trajectory Results",
       .clientWidth = 4230,
       .clientHeight = 5280,
@@ -16,21 +17,20 @@ WindowLayout MakeDesign() {
       .font = {"MS Sans Serif", 9.75, false},
       .controls =
           {
-              {.name = "txtText", .kind = ControlKind::TextBox, .rect = {0, 360, 4212, 4932},
-               .tabIndex = 0, .accessibleName = "Report text", .multiLine = true},
-              {.name = "CommonDialog1", .kind = ControlKind::FileDialog,
-               .caption = "Save Drop Table As...", .fileFilter = "*.txt"},
+              {.name = report_window::kText, .kind = ControlKind::TextBox,
+               .rect = {0, 360, 4212, 4932}, .tabIndex = 0, .accessibleName = "Report text",
+               .multiLine = true},
           },
       .menuBar =
           {
               {"mnuFile", "&File",
-               {{"mnuPrint", "&Print", {}},
+               {{report_window::kPrint, "&Print", {}},
                 {"mnuseparate1", "-", {}},
-                {"mnuSave", "&Save", {}},
-                {"mnuSaveAs", "Save As...", {}},
+                {report_window::kSave, "&Save", {}},
+                {report_window::kSaveAs, "Save As...", {}},
                 {"mnuseparate2", "-", {}},
-                {"mnuAppend", "Append", {}},
-                {"mnuAppendTo", "Append To...", {}}}},
+                {report_window::kAppend, "Append", {}},
+                {report_window::kAppendTo, "Append To...", {}}}},
           },
   };
 }

@@ -107,8 +107,6 @@ QWidget* MakeControl(const ControlLayout& design, QWidget* container) {
       return MakeButton(design, container);
     case ControlKind::Frame:
       return MakeFrame(design, container);
-    case ControlKind::FileDialog:
-      return nullptr;
   }
   return nullptr;
 }

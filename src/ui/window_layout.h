@@ -24,7 +24,7 @@ struct TwipsRect {
   int height = 0;
 };
 
-enum class ControlKind { Label, TextBox, CommandButton, Frame, FileDialog };
+enum class ControlKind { Label, TextBox, CommandButton, Frame };
 enum class Alignment { Left, Right };
 enum class Border { FixedSingle, Sizable };
 enum class WindowIcon { None, Umbrella };
@@ -43,7 +43,7 @@ struct ControlLayout {
   TwipsRect rect{};
   // Place in the tab order; labels and frames hold one but never take focus.
   std::optional<int> tabIndex{};
-  // Caption of a label, button or frame; title of a file dialog.
+  // Caption of a label, button or frame.
   std::string caption{};
   // What the control is for, as screen readers announce it.
   std::string accessibleName{};
@@ -52,8 +52,6 @@ struct ControlLayout {
   std::optional<Rgb> foreground{};
   // Text boxes: multi-line with both scroll bars instead of single-line.
   bool multiLine = false;
-  // File dialogs: the file filter.
-  std::string fileFilter{};
 };
 
 struct MenuEntry {
@@ -82,7 +80,7 @@ struct WindowLayout {
 
 inline constexpr std::string_view kSeparatorCaption = "-";
 
-// Text boxes and buttons take the focus; labels, frames and components never do.
+// Text boxes and buttons take the focus; labels and frames never do.
 bool TakesFocus(const ControlLayout& control);
 
 // The controls that take the focus, in tab order.

@@ -60,6 +60,43 @@ INSTANTIATE_TEST_SUITE_P(
                    "--append", "a"}}),
     CaseName{});
 
+struct UnknownCommandCase {
+  const char* name;
+  std::string typed;
+  std::string problem;
+};
+
+class UnknownCommand : public testing::TestWithParam<UnknownCommandCase> {};
+
+TEST_P(UnknownCommand, NamesTheWordAndTheNearestCommand) {
+  const CliResult run = RunCli({GetParam().typed, "--principal", "1"});
+  EXPECT_EQ(run.out, "");
+  EXPECT_TRUE(run.err.starts_with("sumwright-cli: " + GetParam().problem + "\nUsage:\n"))
+      << run.err;
+  EXPECT_EQ(run.exitCode, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typos, UnknownCommand,
+    testing::Values(
+        UnknownCommandCase{"LetterMissing", "paymnt",
+                           R"(unknown command "paymnt"; did you mean "payment"?)"},
+        UnknownCommandCase{"Capital", "Payment",
+                           R"(unknown command "Payment"; did you mean "payment"?)"},
+        UnknownCommandCase{"LettersSwapped", "shcedule",
+                           R"(unknown command "shcedule"; did you mean "schedule"?)"},
+        UnknownCommandCase{"Underscore", "how_long",
+                           R"(unknown command "how_long"; did you mean "how-long"?)"},
+        UnknownCommandCase{"NoHyphen", "howmuch",
+                           R"(unknown command "howmuch"; did you mean "how-much"?)"},
+        UnknownCommandCase{"LetterAdded", "rates",
+                           R"(unknown command "rates"; did you mean "rate"?)"},
+        UnknownCommandCase{"ShortWord", "tem", R"(unknown command "tem"; did you mean "term"?)"},
+        UnknownCommandCase{"NothingNear", "mortgage", R"(unknown command "mortgage")"},
+        UnknownCommandCase{"OneLetter", "x", R"(unknown command "x")"},
+        UnknownCommandCase{"Empty", "", R"(unknown command "")"}),
+    CaseName{});
+
 struct HelpCase {
   const char* name;
   Args args;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "case_name.h"
+#include "loan/amortization_messages.h"
 #include "report/amortization_report.h"
 
 namespace sw {

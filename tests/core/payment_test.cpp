@@ -4,8 +4,8 @@
 
 #include "case_name.h"
 #include "field_result.h"
-#include "loan/growth_factor.h"
 #include "loan/loan_fields.h"
+#include "numeric/growth_factor.h"
 
 namespace sw {
 namespace {

@@ -14,8 +14,7 @@ class DialogsTest : public QObject {
   // Lines show as line breaks, and "<Calculate>" stays text, not markup.
   void messageBoxShowsThePromptAsPlainLines() {
     const HelpText howTo = HowToText();
-    auto box = MakeMessageBox(nullptr, howTo.title, howTo.prompt(), MessageButtons::Ok,
-                              MessageIcon::Information);
+    auto box = MakeMessageBox(nullptr, howTo.title, howTo.prompt(), MessageIcon::Information);
     QCOMPARE(box->windowTitle(), howTo.title);
     QCOMPARE(box->text(), howTo.lines.join('\n'));
     QCOMPARE(box->textFormat(), Qt::PlainText);
@@ -24,15 +23,13 @@ class DialogsTest : public QObject {
   }
 
   void failureBoxHasNoIcon() {
-    auto box = MakeMessageBox(nullptr, "Zero Value Error", "message", MessageButtons::Ok,
-                              MessageIcon::None);
+    auto box = MakeMessageBox(nullptr, "Zero Value Error", "message", MessageIcon::None);
     QCOMPARE(box->icon(), QMessageBox::NoIcon);
     QCOMPARE(box->standardButtons(), QMessageBox::Ok);
   }
 
   void fileFailureBoxWarns() {
-    auto box = MakeMessageBox(nullptr, "Sumwright", "Could not save", MessageButtons::Ok,
-                              MessageIcon::Warning);
+    auto box = MakeMessageBox(nullptr, "Sumwright", "Could not save", MessageIcon::Warning);
     QCOMPARE(box->icon(), QMessageBox::Warning);
   }
 
@@ -40,7 +37,7 @@ class DialogsTest : public QObject {
   // test fails instead of waiting for a user.
   void guardClosesUnexpectedModalDialogs() {
     test::ModalGuard guard;
-    QtDialogs().message(nullptr, "Unexpected", "text", MessageButtons::Ok, MessageIcon::None);
+    QtDialogs().message(nullptr, "Unexpected", "text", MessageIcon::None);
     QCOMPARE(guard.caught(), QStringList{"Unexpected"});
   }
 };

@@ -139,7 +139,7 @@ class NavigationTest : public AppTestCase {
 
     Choose(window, entry);
 
-    const RecordedMessage help{&window, title, prompt, MessageButtons::Ok, MessageIcon::Information};
+    const RecordedMessage help{&window, title, prompt, MessageIcon::Information};
     QCOMPARE(fixture().dialogs().takeMessages(), QList<RecordedMessage>{help});
   }
 

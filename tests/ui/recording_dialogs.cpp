@@ -5,21 +5,20 @@
 namespace sw::ui::test {
 
 char* toString(const RecordedMessage& message) {
-  const QString text = QString("parent %1, title \"%2\", prompt \"%3\", buttons %4, icon %5")
+  const QString text = QString("parent %1, title \"%2\", prompt \"%3\", icon %4")
                            .arg(reinterpret_cast<quintptr>(message.parent), 0, 16)
                            .arg(message.title, message.prompt)
-                           .arg(static_cast<int>(message.buttons))
                            .arg(static_cast<int>(message.icon));
   return QTest::toString(text);
 }
 
 RecordedMessage CalculationFailure(QWidget* window, const QString& prompt) {
-  return {window, "Zero Value Error", prompt, MessageButtons::Ok, MessageIcon::None};
+  return {window, "Zero Value Error", prompt, MessageIcon::None};
 }
 
 void RecordingDialogs::message(QWidget* parent, const QString& title, const QString& prompt,
-                               MessageButtons buttons, MessageIcon icon) {
-  messages_.append({parent, title, prompt, buttons, icon});
+                               MessageIcon icon) {
+  messages_.append({parent, title, prompt, icon});
 }
 
 std::optional<QString> RecordingDialogs::askSaveFileName(QWidget* parent, const QString& title,

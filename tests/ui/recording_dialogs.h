@@ -13,7 +13,6 @@ struct RecordedMessage {
   QWidget* parent = nullptr;
   QString title;
   QString prompt;
-  MessageButtons buttons = MessageButtons::Ok;
   MessageIcon icon = MessageIcon::None;
   friend bool operator==(const RecordedMessage&, const RecordedMessage&) = default;
 };
@@ -37,7 +36,7 @@ struct RecordedSaveRequest {
 class RecordingDialogs final : public Dialogs {
  public:
   void message(QWidget* parent, const QString& title, const QString& prompt,
-               MessageButtons buttons, MessageIcon icon) override;
+               MessageIcon icon) override;
   std::optional<QString> askSaveFileName(QWidget* parent, const QString& title,
                                          const QString& filter,
                                          const QString& proposedName) override;

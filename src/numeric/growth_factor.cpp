@@ -1,4 +1,4 @@
-#include "loan/growth_factor.h"
+#include "numeric/growth_factor.h"
 
 #include "numeric/checked.h"
 #include "numeric/counter16.h"

@@ -1,0 +1,51 @@
+#include "cli/command_line.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "cli/command_line_parser.h"
+#include "cli/command_suggestion.h"
+#include "cli/split_assigned_values.h"
+#include "cli/usage.h"
+
+namespace sw::cli {
+namespace {
+
+ExitCode RunSelected(const CLI::App& app, const CommandTable& commands, std::ostream& out,
+                     std::ostream& err) {
+  const CLI::App* selected = app.get_subcommands().front();
+  const auto command = std::ranges::find(commands, selected, &Command::parser);
+  const ExitCode code = command->action(out, err);
+  if (!out.flush()) {
+    err << kProgramName << ": cannot write the standard output\n";
+    return ExitCode::kWriteFailure;
+  }
+  return code;
+}
+
+}  // namespace
+
+ExitCode RunCommandLine(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  CommandLineParser parser;
+  CLI::App& app = parser.app();
+  std::vector<std::string> parserArgs = SplitAssignedValues(args);
+  if (const auto problem = UnknownCommandProblem(app, parserArgs)) {
+    return ReportUsageError(*problem, err);
+  }
+  // CLI11 wants the arguments last to first.
+  std::ranges::reverse(parserArgs);
+  try {
+    app.parse(parserArgs);
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return ExitCode::kSuccess;
+  } catch (const CLI::CallForVersion& version) {
+    out << version.what() << '\n';
+    return ExitCode::kSuccess;
+  } catch (const CLI::ParseError& error) {
+    return ReportUsageError(error.what(), err);
+  }
+  return RunSelected(app, parser.commands(), out, err);
+}
+
+}  // namespace sw::cli

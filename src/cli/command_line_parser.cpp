@@ -1,0 +1,22 @@
+#include "cli/command_line_parser.h"
+
+#include <string>
+
+#include "cli/field_commands.h"
+#include "cli/schedule_command.h"
+#include "cli/usage.h"
+
+namespace sw::cli {
+
+CommandLineParser::CommandLineParser()
+    : app_("Calculator for fixed-rate loans and savings draw-down", std::string(kProgramName)) {
+  app_.footer(
+      "Values are read as the calculator's entry fields read them.\n"
+      "Exit status: 0 done, 1 calculation failed, 2 usage error, 3 file not written.");
+  app_.set_version_flag("--version", std::string(kProgramName) + " " SUMWRIGHT_VERSION);
+  app_.require_subcommand(1);
+  AddFieldCommands(app_, commands_);
+  AddScheduleCommand(app_, commands_);
+}
+
+}  // namespace sw::cli
