@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "numeric/locale_separators.h"
 #include "report/file_writer.h"
 #include "runtime_directory.h"
 #include "ui/calculator_app.h"
@@ -60,7 +61,8 @@ int main(int argc, char* argv[]) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   sw::ui::QtDialogs dialogs;
-  sw::ui::CalculatorApp calculator(dialogs);
+  // Read from the environment, not from the C locale that QApplication set.
+  sw::ui::CalculatorApp calculator(dialogs, sw::UserLocaleSeparators());
   QObject::connect(&calculator, &sw::ui::CalculatorApp::quitRequested, &application,
                    &QApplication::quit, Qt::QueuedConnection);
   calculator.start();

@@ -21,15 +21,16 @@ struct Names {
   std::string_view failureMessage;
 };
 
-// The field function takes one text per input, passed in input order.
+// The field function takes the separators, then one text per input, passed
+// in input order.
 template <std::size_t N, typename... Texts>
   requires(sizeof...(Texts) == N)
 FieldCalculation Calculation(const Names& names, const FieldInput (&inputs)[N],
-                             std::string (*field)(Texts...)) {
-  FieldCompute compute = [field](FieldTexts texts) {
+                             std::string (*field)(const Separators&, Texts...)) {
+  FieldCompute compute = [field](const Separators& separators, FieldTexts texts) {
     if (texts.size() != N) throw std::logic_error("wrong number of field texts");
     return [&]<std::size_t... I>(std::index_sequence<I...>) {
-      return field(texts[I]...);
+      return field(separators, texts[I]...);
     }(std::make_index_sequence<N>{});
   };
   return {.id = names.id,

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calculations/window_names.h"
+#include "numeric/separators.h"
 
 namespace sw {
 
@@ -45,9 +46,10 @@ inline constexpr FieldInput kMonths{drawdown_window::kMonths, "--after", "N", "N
 // The texts of a calculation's inputs, in the order of its inputs.
 using FieldTexts = std::span<const std::string>;
 
-// From the input texts to exactly the text written into the result field;
-// any failure throws CalcFailure.
-using FieldCompute = std::function<std::string(FieldTexts texts)>;
+// From the input texts to exactly the text written into the result field,
+// numbers read and written with the separators; any failure throws
+// CalcFailure.
+using FieldCompute = std::function<std::string(const Separators& separators, FieldTexts texts)>;
 
 // One calculate button of a calculator window, which is also one command of
 // the command line: it reads its inputs, in reading order, and writes its

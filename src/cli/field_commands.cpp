@@ -14,7 +14,7 @@ namespace {
 ExitCode Run(const FieldCalculation& calculation, FieldTexts texts, std::ostream& out,
              std::ostream& err) {
   try {
-    const std::string result = calculation.compute(texts);
+    const std::string result = calculation.compute(Separators{}, texts);
     out << result << '\n';
     return ExitCode::kSuccess;
   } catch (const CalcFailure&) {

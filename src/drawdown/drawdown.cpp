@@ -30,9 +30,9 @@ std::string FormatHowLong(std::optional<std::int16_t> months) {
   return months ? std::to_string(*months) + " months" : "forever";
 }
 
-std::string FormatHowMuch(double balance) {
+std::string FormatHowMuch(double balance, const Separators& separators) {
   std::string text = "$";
-  return text += FormatWithPattern(balance, pattern::kBalance);
+  return text += FormatWithPattern(balance, pattern::kBalance, separators);
 }
 
 }  // namespace sw

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "numeric/separators.h"
+
 namespace sw {
 
 // Months that a balance lasts under equal end-of-month withdrawals with
@@ -16,7 +18,7 @@ double HowMuch(double startBalance, double yearlyRate, double withdrawal, std::i
 
 // "forever", "21 months".
 std::string FormatHowLong(std::optional<std::int16_t> months);
-// "$9,383.22", "$-1,427.61".
-std::string FormatHowMuch(double balance);
+// "$9,383.22", "$-1,427.61" with the default separators.
+std::string FormatHowMuch(double balance, const Separators& separators = {});
 
 }  // namespace sw

@@ -5,17 +5,18 @@
 
 namespace sw {
 
-std::string HowLongField(std::string_view startBalance, std::string_view rate,
-                         std::string_view withdrawal) {
-  const auto [B, R, W] = FieldsToNumbers(startBalance, rate, withdrawal);
+std::string HowLongField(const Separators& separators, std::string_view startBalance,
+                         std::string_view rate, std::string_view withdrawal) {
+  const auto [B, R, W] = FieldsToNumbers(separators, startBalance, rate, withdrawal);
   return FormatHowLong(HowLong(B, R, W));
 }
 
-std::string HowMuchField(std::string_view startBalance, std::string_view rate,
-                         std::string_view withdrawal, std::string_view months) {
-  const auto [B, R, W] = FieldsToNumbers(startBalance, rate, withdrawal);
-  const std::int16_t n = FieldToInteger(months);
-  return FormatHowMuch(HowMuch(B, R, W, n));
+std::string HowMuchField(const Separators& separators, std::string_view startBalance,
+                         std::string_view rate, std::string_view withdrawal,
+                         std::string_view months) {
+  const auto [B, R, W] = FieldsToNumbers(separators, startBalance, rate, withdrawal);
+  const std::int16_t n = FieldToInteger(months, separators);
+  return FormatHowMuch(HowMuch(B, R, W, n), separators);
 }
 
 }  // namespace sw

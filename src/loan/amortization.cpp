@@ -32,11 +32,11 @@ Amortization Schedule(double principal, double yearlyRate, std::int16_t years) {
 }  // namespace
 
 AmortizationOutcome ComputeAmortization(std::string_view principal, std::string_view yearlyRate,
-                                        std::string_view years) {
+                                        std::string_view years, const Separators& separators) {
   try {
-    const double P = FieldToNumber(principal);
-    const double I = FieldToNumber(yearlyRate);
-    const std::int16_t N = FieldToInteger(years);
+    const double P = FieldToNumber(principal, separators);
+    const double I = FieldToNumber(yearlyRate, separators);
+    const std::int16_t N = FieldToInteger(years, separators);
     if (!(P > 0)) return std::string{amortization_message::kPrincipal};
     if (I < 0) return std::string{amortization_message::kInterest};
     if (!(N > 0)) return std::string{amortization_message::kYears};

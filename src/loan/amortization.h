@@ -5,6 +5,8 @@
 #include <variant>
 #include <vector>
 
+#include "numeric/separators.h"
+
 namespace sw {
 
 struct AmortizationRow {
@@ -23,11 +25,12 @@ struct Amortization {
 };
 
 // The month-by-month table of a loan given by the texts of the principal,
-// rate and years fields, or the one-line message that explains why there is
-// none.
+// rate and years fields, read with `separators`, or the one-line message
+// that explains why there is none.
 using AmortizationOutcome = std::variant<Amortization, std::string>;
 AmortizationOutcome ComputeAmortization(std::string_view principal,
                                         std::string_view yearlyRate,
-                                        std::string_view years);
+                                        std::string_view years,
+                                        const Separators& separators = {});
 
 }  // namespace sw

@@ -9,36 +9,37 @@
 
 namespace sw {
 
-std::string PaymentField(std::string_view principal, std::string_view rate,
-                         std::string_view years) {
-  const auto [P, I, N] = FieldsToNumbers(principal, rate, years);
-  return FormatWithPattern(MonthlyPayment(P, I, N), pattern::kPayment);
+std::string PaymentField(const Separators& separators, std::string_view principal,
+                         std::string_view rate, std::string_view years) {
+  const auto [P, I, N] = FieldsToNumbers(separators, principal, rate, years);
+  return FormatWithPattern(MonthlyPayment(P, I, N), pattern::kPayment, separators);
 }
 
-std::string PrincipalField(std::string_view payment, std::string_view rate,
-                           std::string_view years) {
-  const auto [A, I, N] = FieldsToNumbers(payment, rate, years);
-  return FormatWithPattern(LoanPrincipal(A, I, N), pattern::kPayment);
+std::string PrincipalField(const Separators& separators, std::string_view payment,
+                           std::string_view rate, std::string_view years) {
+  const auto [A, I, N] = FieldsToNumbers(separators, payment, rate, years);
+  return FormatWithPattern(LoanPrincipal(A, I, N), pattern::kPayment, separators);
 }
 
-std::string TermField(std::string_view principal, std::string_view payment,
-                      std::string_view rate) {
-  const auto [P, A, I] = FieldsToNumbers(principal, payment, rate);
+std::string TermField(const Separators& separators, std::string_view principal,
+                      std::string_view payment, std::string_view rate) {
+  const auto [P, A, I] = FieldsToNumbers(separators, principal, payment, rate);
   const auto years = LoanTerm(P, A, I);
-  return years ? FormatWithPattern(*years, pattern::kYears) : "Infinite";
+  return years ? FormatWithPattern(*years, pattern::kYears, separators) : "Infinite";
 }
 
-std::string RateField(std::string_view principal, std::string_view payment,
-                      std::string_view years) {
-  const auto [P, A, N] = FieldsToNumbers(principal, payment, years);
-  return FormatWithPattern(InterestRate(P, A, N), pattern::kRate);
+std::string RateField(const Separators& separators, std::string_view principal,
+                      std::string_view payment, std::string_view years) {
+  const auto [P, A, N] = FieldsToNumbers(separators, principal, payment, years);
+  return FormatWithPattern(InterestRate(P, A, N), pattern::kRate, separators);
 }
 
-std::string RemainingField(std::string_view principal, std::string_view payment,
-                           std::string_view rate, std::string_view payments) {
-  const auto [P, A, I] = FieldsToNumbers(principal, payment, rate);
-  const std::int16_t k = FieldToInteger(payments);
-  return FormatWithPattern(RemainingPrincipal(P, A, I, k), pattern::kBalance);
+std::string RemainingField(const Separators& separators, std::string_view principal,
+                           std::string_view payment, std::string_view rate,
+                           std::string_view payments) {
+  const auto [P, A, I] = FieldsToNumbers(separators, principal, payment, rate);
+  const std::int16_t k = FieldToInteger(payments, separators);
+  return FormatWithPattern(RemainingPrincipal(P, A, I, k), pattern::kBalance, separators);
 }
 
 }  // namespace sw

@@ -78,10 +78,10 @@ std::string IntegerDigits(const Decimal& d, int minDigits) {
   return out;
 }
 
-std::string GroupByThree(const std::string& digits) {
+std::string GroupByThree(const std::string& digits, const std::string& separator) {
   std::string out;
   for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += separator;
     out += digits[i];
   }
   return out;
@@ -89,7 +89,8 @@ std::string GroupByThree(const std::string& digits) {
 
 }  // namespace
 
-std::string FormatWithPattern(double value, std::string_view pattern) {
+std::string FormatWithPattern(double value, std::string_view pattern,
+                              const Separators& separators) {
   const PatternShape shape = ShapeOf(pattern);
   const Decimal rounded = RoundHalfAwayFromZero(FifteenDigits(std::fabs(value)), shape.decimals);
 
@@ -99,8 +100,8 @@ std::string FormatWithPattern(double value, std::string_view pattern) {
 
   const bool showsZero = (integer + fraction).find_first_not_of('0') == std::string::npos;
   std::string out = std::signbit(value) && !showsZero ? "-" : "";
-  out += shape.grouped ? GroupByThree(integer) : integer;
-  if (shape.decimals > 0) out += '.' + fraction;
+  out += shape.grouped ? GroupByThree(integer, separators.grouping) : integer;
+  if (shape.decimals > 0) out += separators.decimal + fraction;
   return out;
 }
 

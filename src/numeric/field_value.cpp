@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -95,10 +96,59 @@ double NearestDouble(const WrittenNumber& n) {
   return value;
 }
 
+// The number without one "$" standing first or right after the sign. The
+// digits must follow the "$" at once.
+std::string WithoutDollar(std::string_view number) {
+  const std::size_t at = !number.empty() && (number[0] == '+' || number[0] == '-') ? 1 : 0;
+  std::string plain{number};
+  if (at < plain.size() && plain[at] == '$') {
+    plain.erase(at, 1);
+    if (at < plain.size() && plain[at] == ' ') throw CalcFailure{};
+  }
+  return plain;
+}
+
+bool IsDigitAt(std::string_view s, std::size_t i) { return i < s.size() && IsDigit(s[i]); }
+
+// The number written with "," and "." in place of the separators, or nothing
+// when it holds a "," or "." that the separators do not use.
+std::optional<std::string> WithDefaultSeparators(std::string_view number,
+                                                 const Separators& separators) {
+  std::string out;
+  for (std::size_t i = 0; i < number.size();) {
+    const std::string_view rest = number.substr(i);
+    if (rest.starts_with(separators.grouping)) {
+      out += ',', i += separators.grouping.size();
+    } else if (rest.starts_with(separators.decimal)) {
+      out += '.', i += separators.decimal.size();
+    } else if (number[i] == ',' || number[i] == '.') {
+      return std::nullopt;
+    } else if (number[i] == ' ' && separators.groupsWithSpace() && i > 0 &&
+               IsDigit(number[i - 1]) && IsDigitAt(number, i + 1)) {
+      out += ',', ++i;
+    } else {
+      out += number[i++];
+    }
+  }
+  return out;
+}
+
+// Whether the number holds a "," or "." that the separators use the other
+// way round: read with the default separators it would change its value.
+bool UsesDefaultSeparatorsOtherwise(std::string_view number, const Separators& separators) {
+  return (separators.grouping == "." && number.find('.') != std::string_view::npos) ||
+         (separators.decimal == "," && number.find(',') != std::string_view::npos);
+}
+
 }  // namespace
 
-double FieldToNumber(std::string_view text) {
-  return NearestDouble(ReadWrittenNumber(TrimSpaces(text)));
+double FieldToNumber(std::string_view text, const Separators& separators) {
+  const std::string number = WithoutDollar(TrimSpaces(text));
+  if (const auto local = WithDefaultSeparators(number, separators)) {
+    return NearestDouble(ReadWrittenNumber(*local));
+  }
+  if (UsesDefaultSeparatorsOtherwise(number, separators)) throw CalcFailure{};
+  return NearestDouble(ReadWrittenNumber(number));
 }
 
 std::int16_t RoundToInt16(double value) {
@@ -113,6 +163,8 @@ std::int32_t RoundToInt32(double value) {
   return static_cast<std::int32_t>(r);
 }
 
-std::int16_t FieldToInteger(std::string_view text) { return RoundToInt16(FieldToNumber(text)); }
+std::int16_t FieldToInteger(std::string_view text, const Separators& separators) {
+  return RoundToInt16(FieldToNumber(text, separators));
+}
 
 }  // namespace sw

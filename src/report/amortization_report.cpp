@@ -10,37 +10,38 @@ void AppendLine(std::string& text, std::string_view line) {
   text += kReportLineBreak;
 }
 
-void AppendRow(std::string& text, const AmortizationRow& row) {
-  text += FormatWithPattern(row.month, pattern::kMonthNumber);
+void AppendRow(std::string& text, const AmortizationRow& row, const Separators& separators) {
+  text += FormatWithPattern(row.month, pattern::kMonthNumber, separators);
   text += "  ";
-  text += FormatWithPattern(row.interest, pattern::kMonthlyInterest);
+  text += FormatWithPattern(row.interest, pattern::kMonthlyInterest, separators);
   text += "  ";
-  text += FormatWithPattern(row.principal, pattern::kMonthlyPrincipal);
+  text += FormatWithPattern(row.principal, pattern::kMonthlyPrincipal, separators);
   text += "  ";
-  text += FormatWithPattern(row.balance, pattern::kBalance);
+  text += FormatWithPattern(row.balance, pattern::kBalance, separators);
   text += kReportLineBreak;
 }
 
 }  // namespace
 
-std::string FormatAmortization(const Amortization& table) {
+std::string FormatAmortization(const Amortization& table, const Separators& separators) {
   constexpr std::size_t kTypicalRowLength = 48;
   std::string text;
   text.reserve(160 + table.rows.size() * kTypicalRowLength);
-  AppendLine(text, "Amortization Table for " + FormatWithPattern(table.principal, pattern::kBalance) +
-                       " at " + FormatWithPattern(table.yearlyRate, pattern::kTitleRate) + "% for " +
-                       std::to_string(table.years) + " years");
+  AppendLine(text, "Amortization Table for " +
+                       FormatWithPattern(table.principal, pattern::kBalance, separators) + " at " +
+                       FormatWithPattern(table.yearlyRate, pattern::kTitleRate, separators) +
+                       "% for " + std::to_string(table.years) + " years");
   AppendLine(text, " #  Monthly  Monthly   Remaining");
   AppendLine(text, "    Interest Principal Principal");
-  for (const AmortizationRow& row : table.rows) AppendRow(text, row);
+  for (const AmortizationRow& row : table.rows) AppendRow(text, row, separators);
   return text;
 }
 
 std::string AmortizationReport(std::string_view principal, std::string_view yearlyRate,
-                               std::string_view years) {
-  const AmortizationOutcome outcome = ComputeAmortization(principal, yearlyRate, years);
+                               std::string_view years, const Separators& separators) {
+  const AmortizationOutcome outcome = ComputeAmortization(principal, yearlyRate, years, separators);
   if (const auto* message = std::get_if<std::string>(&outcome)) return *message;
-  return FormatAmortization(std::get<Amortization>(outcome));
+  return FormatAmortization(std::get<Amortization>(outcome), separators);
 }
 
 }  // namespace sw

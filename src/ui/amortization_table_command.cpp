@@ -7,7 +7,8 @@
 
 namespace sw::ui {
 
-void ShowAmortizationTable(const LayoutWindow& loan, LayoutWindow& report) {
+void ShowAmortizationTable(const LayoutWindow& loan, LayoutWindow& report,
+                           const Separators& separators) {
   report.setWindowTitle(QStringLiteral("Amortization Table"));
   report.menuEntry(report_window::kPrint)->setEnabled(false);
   report.showLoaded();
@@ -18,7 +19,7 @@ void ShowAmortizationTable(const LayoutWindow& loan, LayoutWindow& report) {
   SetReportText(ReportTextBox(report),
                 AmortizationReport(loan.text(loan_window::kPrincipal).toStdString(),
                                    loan.text(loan_window::kRate).toStdString(),
-                                   loan.text(loan_window::kYears).toStdString()));
+                                   loan.text(loan_window::kYears).toStdString(), separators));
 }
 
 }  // namespace sw::ui

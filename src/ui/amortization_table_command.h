@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numeric/separators.h"
 #include "ui/layout_window.h"
 
 namespace sw::ui {
@@ -7,7 +8,9 @@ namespace sw::ui {
 // Tools > Amortization Table: titles the report window, disables its Print
 // entry, shows it, then sets its whole text once to the table of the loan
 // window's principal, rate and years, or to the table's one-line failure
-// message. txtA is neither read nor written.
-void ShowAmortizationTable(const LayoutWindow& loan, LayoutWindow& report);
+// message, numbers read and written with `separators`. txtA is neither read
+// nor written.
+void ShowAmortizationTable(const LayoutWindow& loan, LayoutWindow& report,
+                           const Separators& separators);
 
 }  // namespace sw::ui

@@ -12,13 +12,14 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void Run(LayoutWindow& window, Dialogs& dialogs, const FieldCalculation& calculation) {
+void Run(LayoutWindow& window, Dialogs& dialogs, const FieldCalculation& calculation,
+         const Separators& separators) {
   try {
     std::vector<std::string> texts;
     for (const FieldInput& input : calculation.inputs) {
       texts.push_back(window.text(FromUtf8(input.control)).toStdString());
     }
-    const std::string result = calculation.compute(texts);
+    const std::string result = calculation.compute(separators, texts);
     window.setText(FromUtf8(calculation.result), FromUtf8(result));
   } catch (const CalcFailure&) {
     dialogs.message(&window, FromUtf8(kCalcFailureTitle), FromUtf8(calculation.failureMessage),
@@ -29,16 +30,18 @@ void Run(LayoutWindow& window, Dialogs& dialogs, const FieldCalculation& calcula
 }  // namespace
 
 void BindCalculateButton(LayoutWindow& window, Dialogs& dialogs,
-                         const FieldCalculation& calculation) {
+                         const FieldCalculation& calculation, const Separators& separators) {
   QPushButton* button = window.button(FromUtf8(calculation.button));
   QObject::connect(button, &QPushButton::clicked, &window,
-                   [&window, &dialogs, &calculation] { Run(window, dialogs, calculation); });
+                   [&window, &dialogs, &calculation, separators] {
+                     Run(window, dialogs, calculation, separators);
+                   });
 }
 
-void BindCalculateButtons(LayoutWindow& window, Dialogs& dialogs) {
+void BindCalculateButtons(LayoutWindow& window, Dialogs& dialogs, const Separators& separators) {
   for (const FieldCalculation& calculation : FieldCalculations()) {
     if (calculation.window == window.design().name) {
-      BindCalculateButton(window, dialogs, calculation);
+      BindCalculateButton(window, dialogs, calculation, separators);
     }
   }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculations/field_calculations.h"
+#include "numeric/separators.h"
 #include "ui/dialogs.h"
 #include "ui/layout_window.h"
 
@@ -9,11 +10,12 @@ namespace sw::ui {
 // Connects the click of the calculation's button: it reads the input text
 // boxes in order and writes the result text box, or shows the failure
 // message. Writing the result is the last step, so a failure leaves every
-// field as it was. The calculation must outlive the window.
+// field as it was. Numbers are read and written with `separators`. The
+// calculation must outlive the window.
 void BindCalculateButton(LayoutWindow& window, Dialogs& dialogs,
-                         const FieldCalculation& calculation);
+                         const FieldCalculation& calculation, const Separators& separators);
 
 // Binds every calculation of the catalogue that belongs to the window.
-void BindCalculateButtons(LayoutWindow& window, Dialogs& dialogs);
+void BindCalculateButtons(LayoutWindow& window, Dialogs& dialogs, const Separators& separators);
 
 }  // namespace sw::ui

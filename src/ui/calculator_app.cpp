@@ -1,5 +1,7 @@
 #include "ui/calculator_app.h"
 
+#include <utility>
+
 #include "calculations/window_names.h"
 #include "ui/amortization_table_command.h"
 #include "ui/drawdown_window_handlers.h"
@@ -22,7 +24,8 @@ std::unique_ptr<LayoutWindow> BuildCalculatorWindow(const WindowLayout& design) 
 
 }  // namespace
 
-CalculatorApp::CalculatorApp(Dialogs& dialogs) : dialogs_(dialogs) {
+CalculatorApp::CalculatorApp(Dialogs& dialogs, Separators separators)
+    : dialogs_(dialogs), separators_(std::move(separators)) {
   KeepDefaultFaceProportional();
 }
 
@@ -33,11 +36,11 @@ void CalculatorApp::start() { loanWindow().showLoaded(); }
 LayoutWindow& CalculatorApp::loanWindow() {
   if (!loan_) {
     loan_ = BuildCalculatorWindow(LoanWindowDesign());
-    BindLoanWindow(*loan_, dialogs_);
+    BindLoanWindow(*loan_, dialogs_, separators_);
     connect(loan_->menuEntry(loan_window::kGoToDrawDown), &QAction::triggered, this,
             &CalculatorApp::goToDrawDown);
     connect(loan_->menuEntry(loan_window::kAmortizationTable), &QAction::triggered, this,
-            [this] { ShowAmortizationTable(loanWindow(), reportWindow()); });
+            [this] { ShowAmortizationTable(loanWindow(), reportWindow(), separators_); });
     connect(loan_.get(), &LayoutWindow::closed, this, &CalculatorApp::endProgram);
   }
   return *loan_;
@@ -46,7 +49,7 @@ LayoutWindow& CalculatorApp::loanWindow() {
 LayoutWindow& CalculatorApp::drawDownWindow() {
   if (!drawDown_) {
     drawDown_ = BuildCalculatorWindow(DrawDownWindowDesign());
-    BindDrawDownWindow(*drawDown_, dialogs_);
+    BindDrawDownWindow(*drawDown_, dialogs_, separators_);
     connect(drawDown_->menuEntry(drawdown_window::kGoToLoan), &QAction::triggered, this,
             &CalculatorApp::goToLoan);
     connect(drawDown_.get(), &LayoutWindow::closed, this, &CalculatorApp::endProgram);

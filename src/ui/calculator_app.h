@@ -3,18 +3,20 @@
 #include <QObject>
 #include <memory>
 
+#include "numeric/separators.h"
 #include "ui/dialogs.h"
 #include "ui/layout_window.h"
 
 namespace sw::ui {
 
 // Owns the three windows, each existing at most once, and switches between
-// the two calculators.
+// the two calculators. Every number the windows read or write uses
+// `separators`.
 class CalculatorApp : public QObject {
   Q_OBJECT
 
  public:
-  explicit CalculatorApp(Dialogs& dialogs);
+  explicit CalculatorApp(Dialogs& dialogs, Separators separators = {});
   ~CalculatorApp() override;
 
   // Shows frmAPIN, centred, with the focus in txtA.
@@ -39,6 +41,7 @@ class CalculatorApp : public QObject {
   void unloadReportWindow();
 
   Dialogs& dialogs_;
+  const Separators separators_;
   std::unique_ptr<LayoutWindow> loan_;
   std::unique_ptr<LayoutWindow> drawDown_;
   std::unique_ptr<LayoutWindow> report_;

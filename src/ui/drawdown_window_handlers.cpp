@@ -6,8 +6,8 @@
 
 namespace sw::ui {
 
-void BindDrawDownWindow(LayoutWindow& window, Dialogs& dialogs) {
-  BindCalculateButtons(window, dialogs);
+void BindDrawDownWindow(LayoutWindow& window, Dialogs& dialogs, const Separators& separators) {
+  BindCalculateButtons(window, dialogs, separators);
   BindHelpEntry(window, dialogs, drawdown_window::kWhatIsThis, WhatIsThisText());
   BindHelpEntry(window, dialogs, drawdown_window::kAbout, DrawDownAboutText());
 }

@@ -6,8 +6,8 @@
 
 namespace sw::ui {
 
-void BindLoanWindow(LayoutWindow& window, Dialogs& dialogs) {
-  BindCalculateButtons(window, dialogs);
+void BindLoanWindow(LayoutWindow& window, Dialogs& dialogs, const Separators& separators) {
+  BindCalculateButtons(window, dialogs, separators);
   BindHelpEntry(window, dialogs, loan_window::kHowTo, HowToText());
   BindHelpEntry(window, dialogs, loan_window::kAbout, LoanAboutText());
 }

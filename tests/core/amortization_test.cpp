@@ -6,6 +6,7 @@
 
 #include "case_name.h"
 #include "loan/amortization_messages.h"
+#include "locale_separators.h"
 #include "report/amortization_report.h"
 
 namespace sw {
@@ -43,6 +44,43 @@ TEST(AmortizationReport, ThirtyYearsBeginsAndEndsAsExpected) {
   EXPECT_TRUE(text.ends_with("\r\n360  02.98  596.57  0.00\r\n")) << text.substr(text.size() - 60);
   EXPECT_EQ(LineCount(text), 363u);
 }
+
+struct LocalReport {
+  const char* name;
+  Separators separators;
+  const char* principal;
+  const char* rate;
+  std::string start;
+};
+
+class AmortizationReportInLocale : public testing::TestWithParam<LocalReport> {};
+
+// The inputs are read and every number of the title and rows is written
+// with the locale's separators; the digits are the same in every locale.
+TEST_P(AmortizationReportInLocale, BeginsWith) {
+  const auto& [name, separators, principal, rate, start] = GetParam();
+  const std::string text = AmortizationReport(principal, rate, "1", separators);
+  EXPECT_TRUE(text.starts_with(start)) << text.substr(0, start.size());
+  EXPECT_TRUE(text.ends_with("012  05" + separators.decimal + "39  862" + separators.decimal +
+                             "19  0" + separators.decimal + "00\r\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, AmortizationReportInLocale,
+    testing::Values(
+        LocalReport{"German", test::kGerman, "10.000", "7,5",
+                    Lines({"Amortization Table for 10.000,00 at 7,500% for 1 years",
+                           " #  Monthly  Monthly   Remaining", "    Interest Principal Principal",
+                           "001  62,50  805,07  9.194,93"})},
+        LocalReport{"French", test::kFrench, "10 000", "7,5",
+                    Lines({"Amortization Table for 10\xC2\xA0" "000,00 at 7,500% for 1 years",
+                           " #  Monthly  Monthly   Remaining", "    Interest Principal Principal",
+                           "001  62,50  805,07  9\xC2\xA0" "194,93"})},
+        LocalReport{"Swiss", test::kSwiss, "10'000", "7.5",
+                    Lines({"Amortization Table for 10'000.00 at 7.500% for 1 years",
+                           " #  Monthly  Monthly   Remaining", "    Interest Principal Principal",
+                           "001  62.50  805.07  9'194.93"})}),
+    CaseName{});
 
 TEST(ComputeAmortization, KeepsUnroundedValues) {
   const auto table = std::get<Amortization>(ComputeAmortization("10000", "7.5", "1"));

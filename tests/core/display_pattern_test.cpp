@@ -5,6 +5,7 @@
 #include <cfloat>
 
 #include "case_name.h"
+#include "locale_separators.h"
 #include "numeric/field_value.h"
 
 namespace sw {
@@ -81,6 +82,66 @@ TEST(FormatWithPattern, EveryOutputReadsBack) {
     for (const char* p : patterns) {
       const std::string text = FormatWithPattern(v, p);
       EXPECT_NO_THROW(FieldToNumber(text)) << text;
+    }
+  }
+}
+
+struct LocalFormatting {
+  const char* name;
+  double value;
+  const char* pattern;
+  Separators separators;
+  const char* expected;
+};
+
+class FormatWithPatternInLocale : public testing::TestWithParam<LocalFormatting> {};
+
+TEST_P(FormatWithPatternInLocale, Text) {
+  const auto& [name, value, pattern, separators, expected] = GetParam();
+  EXPECT_EQ(FormatWithPattern(value, pattern, separators), expected) << value << " in " << pattern;
+}
+
+// Only the two characters change: digits, grouping by threes and the
+// patterns' minimum digits are the same in every locale.
+INSTANTIATE_TEST_SUITE_P(
+    Separators, FormatWithPatternInLocale,
+    testing::Values(
+        LocalFormatting{"GermanPayment", 599.550525, "###,##0.00", test::kGerman, "599,55"},
+        LocalFormatting{"GermanPrincipal", 99999.912409, "###,##0.00", test::kGerman, "99.999,91"},
+        LocalFormatting{"FrenchPrincipal", 99999.912409, "###,##0.00", test::kFrench,
+                        "99\xC2\xA0" "999,91"},
+        LocalFormatting{"SwissPrincipal", 99999.912409, "###,##0.00", test::kSwiss, "99'999.91"},
+        LocalFormatting{"GermanMonthlyPrincipal", -1234567.891, "#,##,##0.00", test::kGerman,
+                        "-1.234.567,89"},
+        LocalFormatting{"FrenchBalance", 1234567.891, "#,###,##0.00", test::kFrench,
+                        "1\xC2\xA0" "234\xC2\xA0" "567,89"},
+        LocalFormatting{"SwissMonthlyInterest", 1234.5, "#,###,##00.00", test::kSwiss, "1'234.50"},
+        LocalFormatting{"GermanMonthlyInterest", 5.5, "#,###,##00.00", test::kGerman, "05,50"},
+        LocalFormatting{"FrenchRate", 1234.5, "##0.000", test::kFrench, "1234,500"},
+        LocalFormatting{"GermanTitleRate", 7.25, "#0.000", test::kGerman, "7,250"},
+        LocalFormatting{"FrenchYears", -0.815201, "0.00", test::kFrench, "-0,82"},
+        LocalFormatting{"GermanMonthNumber", 1234, "000", test::kGerman, "1234"},
+        LocalFormatting{"FrenchMonthNumber", 5, "000", test::kFrench, "005"}),
+    CaseName{});
+
+// What every pattern writes in a locale reads back, in that locale, as the
+// value that the default locale's text stands for.
+TEST(FormatWithPattern, EveryLocalOutputReadsBackAsShown) {
+  const double values[] = {0,       -0.0,   0.004,   0.125,       -0.815201,  599.550525,
+                           -1234.5, 1e15,   -1e15,   1.5e300,     -19544855.3, DBL_MAX,
+                           DBL_MIN, 999.9995, 123456.789, 1234567.891};
+  const char* patterns[] = {"###,##0.00", "#,###,##0.00", "##0.000",       "#0.000",
+                            "0.00",       "000",          "#,###,##00.00", "#,##,##0.00"};
+  const Separators locales[] = {test::kEnglish, test::kGerman, test::kFrench, test::kSwiss,
+                                {" ", ","}};
+  for (const Separators& separators : locales) {
+    for (double v : values) {
+      for (const char* p : patterns) {
+        const double shown = FieldToNumber(FormatWithPattern(v, p));
+        const std::string text = FormatWithPattern(v, p, separators);
+        EXPECT_EQ(FieldToNumber(text, separators), shown) << text;
+        EXPECT_EQ(FieldToNumber("$" + text, separators), shown) << "$" << text;
+      }
     }
   }
 }

@@ -5,6 +5,8 @@
 #include "case_name.h"
 #include "drawdown/drawdown_fields.h"
 #include "field_result.h"
+#include "locale_separators.h"
+#include "numeric/field_value.h"
 
 namespace sw {
 namespace {
@@ -74,6 +76,15 @@ INSTANTIATE_TEST_SUITE_P(
                     HowMuchCase{"BalanceOverflows", "10000", "100", "100", "32767", nullptr},
                     HowMuchCase{"EmptyWithdrawal", "10000", "6", "", "12", nullptr}),
     CaseName{});
+
+// The remaining balance keeps its "$" in every locale and reads back.
+TEST(FormatHowMuch, LocalTextReadsBack) {
+  for (const Separators& separators : {test::kEnglish, test::kGerman, test::kFrench, test::kSwiss}) {
+    const std::string text = FormatHowMuch(-1427.61, separators);
+    EXPECT_EQ(text, "$-1" + separators.grouping + "427" + separators.decimal + "61");
+    EXPECT_EQ(FieldToNumber(text, separators), -1427.61) << text;
+  }
+}
 
 TEST(HowMuch, RunsTheLongestCountWithoutFailing) {
   EXPECT_NO_THROW(HowMuch(10000, 0.01, 1, 32767));

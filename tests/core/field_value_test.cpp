@@ -7,6 +7,7 @@
 #include <string>
 
 #include "case_name.h"
+#include "locale_separators.h"
 #include "numeric/calc_failure.h"
 
 namespace sw {
@@ -69,8 +70,109 @@ INSTANTIATE_TEST_SUITE_P(
                     Unreadable{"ExponentSignWithoutDigits", "1e+"}, Unreadable{"TwoDots", "1.2.3"},
                     Unreadable{"InnerBlank", "1 2"}, Unreadable{"DoubleMinus", "--1"},
                     Unreadable{"CommaAfterTheDot", "1,234.5,6"}, Unreadable{"LeadingTab", "\t1"},
-                    Unreadable{"FractionalExponent", "1.5e3.2"}, Unreadable{"CurrencySign", "$5"},
-                    Unreadable{"Parentheses", "(5)"}, Unreadable{"TrailingMinus", "5-"}),
+                    Unreadable{"FractionalExponent", "1.5e3.2"},
+                    Unreadable{"Parentheses", "(5)"}, Unreadable{"TrailingMinus", "5-"},
+                    Unreadable{"TrailingDollar", "5$"}, Unreadable{"BlankAfterDollar", "$ 5"},
+                    Unreadable{"TwoDollars", "$$5"}, Unreadable{"DollarOnBothSides", "$-$5"},
+                    Unreadable{"SignOnBothSides", "-$-5"}, Unreadable{"DoubleMinusDollar", "--$5"},
+                    Unreadable{"LoneDollar", "$"}, Unreadable{"MinusDollar", "-$"},
+                    Unreadable{"DollarInside", "1$5"}, Unreadable{"BlankGrouping", "1 234"},
+                    Unreadable{"NoBreakSpaceGrouping", "1\xC2\xA0" "234"},
+                    Unreadable{"ApostropheGrouping", "1'234"}),
+    CaseName{});
+
+// A result with its "$" reads back in every field.
+INSTANTIATE_TEST_SUITE_P(
+    Dollar, FieldToNumberReads,
+    testing::Values(TextToNumber{"Balance", "$9,383.22", 9383.22},
+                    TextToNumber{"NegativeBalance", "$-1,427.61", -1427.61},
+                    TextToNumber{"MinusFirst", "-$1,427.61", -1427.61},
+                    TextToNumber{"PlusFirst", "+$5", 5}, TextToNumber{"PlusAfter", "$+5", 5},
+                    TextToNumber{"Blanks", " $.5 ", 0.5}, TextToNumber{"Exponent", "$1e3", 1000}),
+    CaseName{});
+
+struct LocalText {
+  const char* name;
+  Separators separators;
+  const char* text;
+  double expected;
+};
+
+class FieldToNumberInLocale : public testing::TestWithParam<LocalText> {};
+
+TEST_P(FieldToNumberInLocale, Value) {
+  const auto& [name, separators, text, expected] = GetParam();
+  EXPECT_EQ(FieldToNumber(text, separators), expected) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    German, FieldToNumberInLocale,
+    testing::Values(LocalText{"Grouped", test::kGerman, "1.234,56", 1234.56},
+                    LocalText{"GroupedInteger", test::kGerman, "1.234", 1234},
+                    LocalText{"Ungrouped", test::kGerman, "1234,5", 1234.5},
+                    LocalText{"MisplacedSeparator", test::kGerman, "12.34,5", 1234.5},
+                    LocalText{"NoIntegerDigits", test::kGerman, ",5", 0.5},
+                    LocalText{"Dollar", test::kGerman, "-$1.427,61", -1427.61},
+                    LocalText{"Exponent", test::kGerman, "1,5E3", 1500},
+                    LocalText{"Plain", test::kGerman, "42", 42}),
+    CaseName{});
+
+// "." means nothing in French numbers, so a text with a point is read as
+// in the default locale; "," is the decimal point and never groups.
+INSTANTIATE_TEST_SUITE_P(
+    French, FieldToNumberInLocale,
+    testing::Values(LocalText{"NoBreakSpace", test::kFrench, "99\xC2\xA0" "999,91", 99999.91},
+                    LocalText{"PlainSpace", test::kFrench, "99 999,91", 99999.91},
+                    LocalText{"SpacesAround", test::kFrench, " 1 234 567 ", 1234567},
+                    LocalText{"Comma", test::kFrench, "1,5", 1.5},
+                    LocalText{"DefaultPoint", test::kFrench, "1.5", 1.5},
+                    LocalText{"Dollar", test::kFrench, "$-1\xC2\xA0" "427,61", -1427.61},
+                    LocalText{"GroupedInteger", test::kFrench, "1\xC2\xA0" "234", 1234}),
+    CaseName{});
+
+// "," means nothing in Swiss numbers: the default locale's forms read.
+INSTANTIATE_TEST_SUITE_P(
+    Swiss, FieldToNumberInLocale,
+    testing::Values(LocalText{"Apostrophe", test::kSwiss, "1'234.56", 1234.56},
+                    LocalText{"DefaultComma", test::kSwiss, "1,234.56", 1234.56},
+                    LocalText{"Dollar", test::kSwiss, "-$99'999.91", -99999.91},
+                    LocalText{"Exponent", test::kSwiss, "1.5e3", 1500}),
+    CaseName{});
+
+struct LocalBadText {
+  const char* name;
+  Separators separators;
+  const char* text;
+};
+
+class FieldToNumberRejectsInLocale : public testing::TestWithParam<LocalBadText> {};
+
+TEST_P(FieldToNumberRejectsInLocale, Text) {
+  EXPECT_THROW(FieldToNumber(GetParam().text, GetParam().separators), CalcFailure)
+      << GetParam().text;
+}
+
+// Never a value that the text means in another locale: a "," or "." that
+// the locale uses the other way round fails the whole text.
+INSTANTIATE_TEST_SUITE_P(
+    Forms, FieldToNumberRejectsInLocale,
+    testing::Values(LocalBadText{"GermanGivenDefault", test::kGerman, "1,234.56"},
+                    LocalBadText{"GermanTwoCommas", test::kGerman, "1,2,3"},
+                    LocalBadText{"GermanBlank", test::kGerman, "1 234"},
+                    LocalBadText{"GermanPointAfterComma", test::kGerman, "1.234,5.6"},
+                    LocalBadText{"FrenchGivenDefault", test::kFrench, "1,234.56"},
+                    LocalBadText{"FrenchGivenDefaultResult", test::kFrench, "99,999.91"},
+                    LocalBadText{"FrenchTwoCommas", test::kFrench, "1,234,5"},
+                    LocalBadText{"FrenchBlankBeforeComma", test::kFrench, "1 ,5"},
+                    LocalBadText{"FrenchTwoBlanks", test::kFrench, "1  234"},
+                    LocalBadText{"FrenchBlankInFraction", test::kFrench, "1,2 34"},
+                    LocalBadText{"FrenchBlankAndPoint", test::kFrench, "1 234.5"},
+                    LocalBadText{"FrenchBlankAfterDollar", test::kFrench, "$ 1 234"},
+                    LocalBadText{"FrenchBlankInExponent", test::kFrench, "1e3 4"},
+                    LocalBadText{"SwissBlank", test::kSwiss, "1 234"},
+                    LocalBadText{"SwissQuotationMark", test::kSwiss, "1\xE2\x80\x99" "234"},
+                    LocalBadText{"SwissComma", test::kSwiss, "1'234,5"},
+                    LocalBadText{"SwissEmpty", test::kSwiss, ""}),
     CaseName{});
 
 TEST(FieldToNumber, NegativeUnderflowIsNegativeZero) {
@@ -227,6 +329,8 @@ TEST(FieldToInteger, RoundsAndRangeChecks) {
   for (const char* text : {"32768", "32767.5", "40000", ""}) {
     EXPECT_THROW(FieldToInteger(text), CalcFailure) << text;
   }
+  EXPECT_EQ(FieldToInteger("1.000", test::kGerman), 1000);
+  EXPECT_EQ(FieldToInteger("12,5", test::kGerman), 12);
 }
 
 }  // namespace

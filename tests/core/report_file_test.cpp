@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "case_name.h"
+#include "locale_separators.h"
 #include "report/amortization_report.h"
 
 namespace sw {
@@ -59,6 +60,14 @@ TEST(ReportFileRecord, TableEndsWithLoneClosingQuoteLine) {
   const std::string record = ReportFileRecord(text);
   EXPECT_EQ(record, "\"" + text + "\"\r\n");
   EXPECT_TRUE(record.ends_with("0.00\r\n\"\r\n"));
+}
+
+// A no-break space that groups digits is the one byte 0xA0 in the file.
+TEST(ReportFileRecord, FrenchGroupingIsOneByte) {
+  const std::string record = ReportFileRecord(AmortizationReport("100000", "6", "30", test::kFrench));
+  EXPECT_TRUE(record.starts_with("\"Amortization Table for 100\xA0" "000,00 at 6,000% for 30 years\r\n"))
+      << record.substr(0, 60);
+  EXPECT_NE(record.find("\r\n001  500,00  99,55  99\xA0" "900,45\r\n"), std::string::npos);
 }
 
 }  // namespace

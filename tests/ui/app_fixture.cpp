@@ -2,10 +2,14 @@
 
 #include <QLineEdit>
 #include <QTest>
+#include <utility>
 
 namespace sw::ui::test {
 
-AppFixture::AppFixture() : app_(std::make_unique<CalculatorApp>(dialogs_)) { app_->start(); }
+AppFixture::AppFixture(Separators separators)
+    : app_(std::make_unique<CalculatorApp>(dialogs_, std::move(separators))) {
+  app_->start();
+}
 
 AppFixture::~AppFixture() = default;
 

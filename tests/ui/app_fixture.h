@@ -9,10 +9,11 @@
 
 namespace sw::ui::test {
 
-// A started application with recorded dialogs, fresh for every test.
+// A started application with recorded dialogs, fresh for every test, its
+// numbers in `separators`.
 class AppFixture {
  public:
-  AppFixture();
+  explicit AppFixture(Separators separators = {});
   ~AppFixture();
 
   CalculatorApp& app() { return *app_; }
