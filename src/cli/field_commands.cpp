@@ -11,10 +11,17 @@
 namespace sw::cli {
 namespace {
 
-ExitCode Run(const FieldCalculation& calculation, FieldTexts texts, std::ostream& out,
+// What parsing fills in for one command.
+struct FieldValues {
+  std::vector<std::string> texts;
+  bool followLocale = false;
+};
+
+ExitCode Run(const FieldCalculation& calculation, const FieldValues& values, std::ostream& out,
              std::ostream& err) {
   try {
-    const std::string result = calculation.compute(Separators{}, texts);
+    const std::string result =
+        calculation.compute(CommandSeparators(values.followLocale), values.texts);
     out << result << '\n';
     return ExitCode::kSuccess;
   } catch (const CalcFailure&) {
@@ -29,12 +36,14 @@ void AddFieldCommands(CLI::App& app, CommandTable& commands) {
   for (const FieldCalculation& calculation : FieldCalculations()) {
     CLI::App* parser =
         app.add_subcommand(std::string(calculation.id), std::string(calculation.summary));
-    auto texts = std::make_shared<std::vector<std::string>>(calculation.inputs.size());
+    auto values = std::make_shared<FieldValues>();
+    values->texts.resize(calculation.inputs.size());
     for (std::size_t i = 0; i < calculation.inputs.size(); ++i) {
-      AddFieldOption(*parser, calculation.inputs[i], (*texts)[i]);
+      AddFieldOption(*parser, calculation.inputs[i], values->texts[i]);
     }
-    commands.push_back({parser, [&calculation, texts](std::ostream& out, std::ostream& err) {
-                          return Run(calculation, *texts, out, err);
+    AddLocaleFlag(*parser, values->followLocale);
+    commands.push_back({parser, [&calculation, values](std::ostream& out, std::ostream& err) {
+                          return Run(calculation, *values, out, err);
                         }});
   }
 }

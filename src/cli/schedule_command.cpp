@@ -21,15 +21,16 @@ struct ScheduleRequest {
   std::string format = "text";
   std::string saveName;
   std::string appendName;
+  bool followLocale = false;
   const CLI::Option* save = nullptr;
   const CLI::Option* append = nullptr;
 
   bool toFile() const { return save->count() > 0 || append->count() > 0; }
 };
 
-ExitCode WriteText(const Amortization& table, const ScheduleRequest& request, std::ostream& out,
-                   std::ostream& err) {
-  const std::string report = FormatAmortization(table);
+ExitCode WriteText(const Amortization& table, const ScheduleRequest& request,
+                   const Separators& separators, std::ostream& out, std::ostream& err) {
+  const std::string report = FormatAmortization(table, separators);
   if (request.save->count() > 0) {
     return SaveReport(report, request.saveName, WriteMode::Replace, err);
   }
@@ -44,8 +45,9 @@ ExitCode Run(const ScheduleRequest& request, std::ostream& out, std::ostream& er
   if (request.toFile() && request.format != "text") {
     return ReportUsageError("--save and --append go only with --format text", err);
   }
+  const Separators separators = CommandSeparators(request.followLocale);
   const AmortizationOutcome outcome =
-      ComputeAmortization(request.principal, request.rate, request.years);
+      ComputeAmortization(request.principal, request.rate, request.years, separators);
   if (const auto* message = std::get_if<std::string>(&outcome)) {
     err << *message << '\n';
     return ExitCode::kCalcFailure;
@@ -56,7 +58,7 @@ ExitCode Run(const ScheduleRequest& request, std::ostream& out, std::ostream& er
   } else if (request.format == "json") {
     WriteJson(table, out);
   } else {
-    return WriteText(table, request, out, err);
+    return WriteText(table, request, separators, out, err);
   }
   return ExitCode::kSuccess;
 }
@@ -71,6 +73,7 @@ void AddScheduleCommand(CLI::App& app, CommandTable& commands) {
   for (std::size_t i = 0; i < kScheduleInputs.size(); ++i) {
     AddFieldOption(*parser, kScheduleInputs[i], *texts[i]);
   }
+  AddLocaleFlag(*parser, request->followLocale);
   parser->add_option("--format", request->format, "Output: the text report, or the unrounded rows")
       ->type_name("FORMAT")
       ->check(CLI::IsMember(std::vector<std::string>(kScheduleFormats.begin(),

@@ -37,9 +37,9 @@ expect "how-long how-much" sumwright-cli how
 expect "payment principal" sumwright-cli p
 expect "--help --version" sumwright-cli --
 expect "--help --version how-long how-much payment principal rate remaining schedule term" sumwright-cli ""
-expect "--after --help --payment --principal --rate" sumwright-cli remaining --
+expect "--after --help --locale --payment --principal --rate" sumwright-cli remaining --
 expect "--balance" sumwright-cli how-much --rate 6 --b
-expect "--append --format --help --principal --rate --save --years" sumwright-cli schedule --
+expect "--append --format --help --locale --principal --rate --save --years" sumwright-cli schedule --
 expect "csv" sumwright-cli schedule --format c
 expect "csv json text" sumwright-cli schedule --principal 1 --format ""
 expect "json" sumwright-cli schedule --format = j

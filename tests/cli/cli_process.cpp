@@ -6,8 +6,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <csignal>
+#include <string_view>
 #include <stdexcept>
 
 extern char** environ;
@@ -84,14 +86,37 @@ class ChildFileSizeLimit {
   rlimit saved_{};
 };
 
-}  // namespace
+std::string_view NameOf(std::string_view assignment) {
+  return assignment.substr(0, assignment.find('='));
+}
 
-CliResult RunCli(const std::vector<std::string>& args, std::optional<rlim_t> fileSizeLimit) {
+// The test's environment with the given assignments in place of the
+// variables they name.
+std::vector<std::string> ChildEnvironment(const std::vector<std::string>& assignments) {
+  std::vector<std::string> result;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    const bool replaced = std::ranges::any_of(
+        assignments, [entry](const std::string& a) { return NameOf(a) == NameOf(*entry); });
+    if (!replaced) result.emplace_back(*entry);
+  }
+  result.insert(result.end(), assignments.begin(), assignments.end());
+  return result;
+}
+
+std::vector<char*> Pointers(std::vector<std::string>& strings) {
+  std::vector<char*> pointers;
+  for (std::string& s : strings) pointers.push_back(s.data());
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
+CliResult Run(const std::vector<std::string>& args, std::optional<rlim_t> fileSizeLimit,
+              const std::vector<std::string>& environment) {
   std::vector<std::string> argvStrings{SUMWRIGHT_CLI_PATH};
   argvStrings.insert(argvStrings.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& arg : argvStrings) argv.push_back(arg.data());
-  argv.push_back(nullptr);
+  std::vector<char*> argv = Pointers(argvStrings);
+  std::vector<std::string> envStrings = ChildEnvironment(environment);
+  std::vector<char*> envp = Pointers(envStrings);
 
   Pipe out;
   Pipe err;
@@ -110,7 +135,7 @@ CliResult RunCli(const std::vector<std::string>& args, std::optional<rlim_t> fil
   int spawned = 0;
   {
     const ChildFileSizeLimit limit(fileSizeLimit);
-    spawned = posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    spawned = posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), envp.data());
   }
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
@@ -124,6 +149,17 @@ CliResult RunCli(const std::vector<std::string>& args, std::optional<rlim_t> fil
   if (waitpid(pid, &status, 0) != pid) throw std::runtime_error("waitpid failed");
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
+}
+
+}  // namespace
+
+CliResult RunCli(const std::vector<std::string>& args, std::optional<rlim_t> fileSizeLimit) {
+  return Run(args, fileSizeLimit, {});
+}
+
+CliResult RunCliWith(const std::vector<std::string>& environment,
+                     const std::vector<std::string>& args) {
+  return Run(args, std::nullopt, environment);
 }
 
 }  // namespace sw::cli_test

@@ -21,4 +21,9 @@ struct CliResult {
 CliResult RunCli(const std::vector<std::string>& args,
                  std::optional<rlim_t> fileSizeLimit = std::nullopt);
 
+// RunCli with the "NAME=value" entries of `environment` in place of the
+// variables of the test's environment that they name.
+CliResult RunCliWith(const std::vector<std::string>& environment,
+                     const std::vector<std::string>& args);
+
 }  // namespace sw::cli_test

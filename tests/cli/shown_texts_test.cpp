@@ -32,6 +32,8 @@ TEST_P(ShownTexts, AreExactlyTheseWords) {
 
 const std::string kFooter =
     "Values are read as the calculator's entry fields read them.\n"
+    "Numbers use \",\" and \".\" whatever the locale; with --locale, the separators of\n"
+    "LC_ALL, LC_NUMERIC or LANG, as the windows do. csv and json keep plain numbers.\n"
     "Exit status: 0 done, 1 calculation failed, 2 usage error, 3 file not written.\n";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -118,6 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "  --payment A REQUIRED        Monthly payment\n"
                   "  --rate I REQUIRED           Yearly interest rate in percent\n"
                   "  --after K REQUIRED          Number of payments made\n"
+                  "  --locale                    Read and write numbers in your locale, as the "
+                  "windows do\n"
                   "\n" +
                       kFooter,
                   "",
@@ -133,6 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "  --rate R REQUIRED           Yearly interest rate in percent\n"
                   "  --withdrawal W REQUIRED     Amount withdrawn every month\n"
                   "  --after N REQUIRED          Number of months\n"
+                  "  --locale                    Read and write numbers in your locale, as the "
+                  "windows do\n"
                   "\n" +
                       kFooter,
                   "",
@@ -147,6 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "  --principal P REQUIRED      Principal of the loan\n"
                   "  --rate I REQUIRED           Yearly interest rate in percent\n"
                   "  --years N REQUIRED          Number of years\n"
+                  "  --locale                    Read and write numbers in your locale, as the "
+                  "windows do\n"
                   "  --format FORMAT:{text,csv,json}\n"
                   "                              Output: the text report, or the unrounded rows\n"
                   "  --save FILE Excludes: --append\n"
