@@ -1,10 +1,16 @@
 #pragma once
 
+#include <cfloat>
 #include <cmath>
 
 #include "numeric/calc_failure.h"
 
 namespace sw {
+
+// Rounding every step to double is what makes the printed digits the same
+// on every machine; the x87 unit of 32-bit x86 keeps wider intermediates.
+static_assert(FLT_EVAL_METHOD == 0,
+              "double arithmetic must round to double (on 32-bit x86: -msse2 -mfpmath=sse)");
 
 // A double whose every operation is checked: a result that is not finite
 // (invalid operation, division by zero, overflow) throws CalcFailure.
