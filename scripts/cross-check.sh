@@ -29,8 +29,10 @@ build() {
   local name=$1
   shift
   cmake -S . -B "$work/$name" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DSUMWRIGHT_GUI=OFF -DSUMWRIGHT_TESTS=OFF "$@" >"$work/$name.configure.log"
-  cmake --build "$work/$name" --target sumwright-cli >"$work/$name.build.log"
+    -DSUMWRIGHT_GUI=OFF -DSUMWRIGHT_TESTS=OFF "$@" >"$work/$name.configure.log" ||
+    { echo "$name: configuring failed, see $work/$name.configure.log" >&2; return 1; }
+  cmake --build "$work/$name" --target sumwright-cli >"$work/$name.build.log" ||
+    { echo "$name: building failed, see $work/$name.build.log" >&2; return 1; }
 }
 
 # A fixed pseudo-random sequence (a 31-bit linear congruential generator,
