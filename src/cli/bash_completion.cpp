@@ -31,7 +31,8 @@ bool TakesValue(const CLI::Option& option) { return option.get_expected_max() > 
 // The options of an app, those that take a value first.
 std::vector<std::string> OptionNames(const CLI::App& app) {
   auto options = app.get_options(kEvery);
-  std::ranges::stable_partition(options, [](const CLI::Option* o) { return TakesValue(*o); });
+  std::stable_partition(options.begin(), options.end(),
+                        [](const CLI::Option* o) { return TakesValue(*o); });
   std::vector<std::string> names;
   for (const CLI::Option* option : options) names.push_back(LongName(*option));
   return names;
