@@ -1,6 +1,7 @@
 // The amortization report from three field texts (principal, rate, years,
-// separated by line feeds): a table whose every line ends in CR LF and
-// whose every number reads back, or one of its messages.
+// separated by line feeds), read and written with one locale's separators:
+// a table whose every line ends in CR LF and whose every number reads back
+// with the same separators, or one of its messages.
 #include <string>
 #include <variant>
 
@@ -24,9 +25,9 @@ bool IsMessage(std::string_view text) {
   return text == m::kPrincipal || text == m::kInterest || text == m::kYears || text == m::kGeneral;
 }
 
-bool ReadsAsNumber(std::string_view text) {
+bool ReadsAsNumber(std::string_view text, const sw::Separators& separators) {
   try {
-    sw::FieldToNumber(text);
+    sw::FieldToNumber(text, separators);
     return true;
   } catch (const sw::CalcFailure&) {
     return false;
@@ -34,24 +35,25 @@ bool ReadsAsNumber(std::string_view text) {
 }
 
 // A row is the month and three amounts, each two spaces apart.
-void CheckRow(std::string_view row) {
+void CheckRow(std::string_view row, const sw::Separators& separators) {
   int numbers = 0;
   for (std::size_t start = 0; start <= row.size(); ++numbers) {
     const auto end = std::min(row.find("  ", start), row.size());
-    Require(ReadsAsNumber(row.substr(start, end - start)), "a report number reads back", row);
+    Require(ReadsAsNumber(row.substr(start, end - start), separators), "a report number reads back",
+            row);
     start = end + 2;
   }
   Require(numbers == 4, "a row holds four numbers", row);
 }
 
-void CheckReport(std::string_view report, std::size_t rows) {
+void CheckReport(std::string_view report, std::size_t rows, const sw::Separators& separators) {
   std::size_t lines = 0;
   for (std::size_t start = 0; start < report.size(); ++lines) {
     const auto end = report.find(sw::kReportLineBreak, start);
     Require(end != std::string_view::npos, "every line ends in CR LF", report.substr(start));
     const auto line = report.substr(start, end - start);
     Require(line.find_first_of("\r\n") == std::string_view::npos, "no stray line break", line);
-    if (lines >= 3) CheckRow(line);
+    if (lines >= 3) CheckRow(line, separators);
     start = end + sw::kReportLineBreak.size();
   }
   Require(lines == rows + 3, "a title, two header lines and a line a month", report.substr(0, 80));
@@ -61,7 +63,8 @@ void CheckReport(std::string_view report, std::size_t rows) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto fields = sw::fuzz::Fields(data, size, 3);
-  const auto outcome = sw::ComputeAmortization(fields[0], fields[1], fields[2]);
+  const sw::Separators& separators = sw::fuzz::SeparatorsFor(size);
+  const auto outcome = sw::ComputeAmortization(fields[0], fields[1], fields[2], separators);
   if (const auto* message = std::get_if<std::string>(&outcome)) {
     Require(IsMessage(*message), "a failure is one of the report's messages", *message);
     return 0;
@@ -73,6 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(table.rows[i].month == static_cast<int>(i + 1), "months count from 1", fields[2]);
   }
   if (table.years > kMaxFormattedYears) return 0;
-  CheckReport(sw::AmortizationReport(fields[0], fields[1], fields[2]), table.rows.size());
+  CheckReport(sw::AmortizationReport(fields[0], fields[1], fields[2], separators),
+              table.rows.size(), separators);
   return 0;
 }

@@ -1,6 +1,7 @@
 // Every field calculation of the catalogue with fuzzed field texts. The
 // input's first line names the calculation, the following lines are its
-// field texts in reading order. A calculation returns its result text, or
+// field texts in reading order, read with one locale's separators. A
+// calculation returns its result text, or
 // fails with CalcFailure, for which the window shows its message; nothing
 // else may happen, and the same texts give the same result.
 #include <optional>
@@ -16,20 +17,21 @@ namespace {
 using sw::fuzz::Require;
 
 std::optional<std::string> Compute(const sw::FieldCalculation& calculation,
+                                   const sw::Separators& separators,
                                    const std::vector<std::string>& texts) {
   try {
-    return calculation.compute(texts);
+    return calculation.compute(separators, texts);
   } catch (const sw::CalcFailure&) {
     return std::nullopt;
   }
 }
 
-// A result is one line of printable ASCII: a number, "Infinite", "$1.00",
-// "21 months".
+// A result is one line without control characters: a number, "Infinite",
+// "$1.00", "21 months" (a separator may be a no-break space in UTF-8).
 bool IsResultText(std::string_view text) {
   if (text.empty()) return false;
   for (const char c : text) {
-    if (c < ' ' || c > '~') return false;
+    if (static_cast<unsigned char>(c) < ' ' || c == '\x7f') return false;
   }
   return true;
 }
@@ -47,9 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto fields = sw::fuzz::Fields(reinterpret_cast<const std::uint8_t*>(rest.data()),
                                          rest.size(), calculation.inputs.size());
     const std::vector<std::string> texts(fields.begin(), fields.end());
-    const auto result = Compute(calculation, texts);
-    Require(!result || IsResultText(*result), "a result is one printable line", input);
-    Require(Compute(calculation, texts) == result, "the same texts give the same result", input);
+    const sw::Separators& separators = sw::fuzz::SeparatorsFor(size);
+    const auto result = Compute(calculation, separators, texts);
+    Require(!result || IsResultText(*result), "a result is one line", input);
+    Require(Compute(calculation, separators, texts) == result,
+            "the same texts give the same result", input);
   }
   return 0;
 }

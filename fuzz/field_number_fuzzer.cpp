@@ -1,6 +1,6 @@
 // Field text to number against the C library's exact reading of the same
-// text, and every display pattern's text read back to the value it shows.
-#include <algorithm>
+// text, and every display pattern's text, with each locale's separators,
+// read back to the value it shows.
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -21,9 +21,9 @@ constexpr std::string_view kPatterns[] = {
     sw::pattern::kTitleRate,   sw::pattern::kYears,            sw::pattern::kMonthNumber,
     sw::pattern::kMonthlyInterest, sw::pattern::kMonthlyPrincipal};
 
-std::optional<double> Read(std::string_view text) {
+std::optional<double> Read(std::string_view text, const sw::Separators& separators = {}) {
   try {
-    return sw::FieldToNumber(text);
+    return sw::FieldToNumber(text, separators);
   } catch (const sw::CalcFailure&) {
     return std::nullopt;
   }
@@ -43,8 +43,11 @@ std::optional<double> ReadExactly(const std::string& text) {
 // grammar without "inf", "nan" and hexadecimal, so both must agree: same
 // value, zero where the value underflows, failure where it overflows.
 void CheckReading(std::string_view text) {
+  for (const sw::Separators& separators : sw::fuzz::LocaleSeparators()) {
+    const auto value = Read(text, separators);
+    Require(!value || std::isfinite(*value), "a field reads as a finite number", text);
+  }
   const auto value = Read(text);
-  Require(!value || std::isfinite(*value), "a field reads as a finite number", text);
   if (text.find_first_not_of("0123456789.eE+-") != std::string_view::npos) return;
   const auto expected = ReadExactly(std::string{text});
   if (!expected || std::isinf(*expected)) {
@@ -54,18 +57,36 @@ void CheckReading(std::string_view text) {
   Require(value && Identical(*value, *expected), "a field reads as the nearest double", text);
 }
 
+// The shown text in the C library's spelling: no grouping, "." as point.
+std::string PlainDecimal(std::string_view shown, const sw::Separators& separators) {
+  std::string plain;
+  for (std::size_t i = 0; i < shown.size();) {
+    if (shown.substr(i).starts_with(separators.grouping)) {
+      i += separators.grouping.size();
+    } else if (shown.substr(i).starts_with(separators.decimal)) {
+      plain += '.';
+      i += separators.decimal.size();
+    } else {
+      plain += shown[i++];
+    }
+  }
+  return plain;
+}
+
 // What a pattern shows must read back to the decimal value of the text, and
 // showing that value again gives the same text.
 void CheckPatterns(double value) {
   if (!std::isfinite(value)) return;
-  for (const std::string_view pattern : kPatterns) {
-    const std::string shown = sw::FormatWithPattern(value, pattern);
-    const auto read = Read(shown);
-    Require(read.has_value(), "a shown value reads back", shown);
-    std::string plain = shown;
-    plain.erase(std::remove(plain.begin(), plain.end(), ','), plain.end());
-    Require(Identical(*read, *ReadExactly(plain)), "a shown value reads back exactly", shown);
-    Require(sw::FormatWithPattern(*read, pattern) == shown, "a read value shows the same", shown);
+  for (const sw::Separators& separators : sw::fuzz::LocaleSeparators()) {
+    for (const std::string_view pattern : kPatterns) {
+      const std::string shown = sw::FormatWithPattern(value, pattern, separators);
+      const auto read = Read(shown, separators);
+      Require(read.has_value(), "a shown value reads back", shown);
+      const auto exact = ReadExactly(PlainDecimal(shown, separators));
+      Require(exact && Identical(*read, *exact), "a shown value reads back exactly", shown);
+      Require(sw::FormatWithPattern(*read, pattern, separators) == shown,
+              "a read value shows the same", shown);
+    }
   }
 }
 

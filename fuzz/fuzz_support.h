@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "numeric/separators.h"
+
 namespace sw::fuzz {
 
 // Stops the run with the broken property and the text that broke it, so
@@ -31,6 +33,21 @@ inline std::vector<std::string_view> Fields(const std::uint8_t* data, std::size_
   }
   fields.push_back(rest);
   return fields;
+}
+
+// The separator pairs of the locales the calculator is tested in: English,
+// German, French (a narrow no-break space, held as a no-break space) and
+// Swiss (a right quotation mark, held as an apostrophe).
+inline const std::vector<Separators>& LocaleSeparators() {
+  static const std::vector<Separators> pairs = {
+      SeparatorsFor(U',', U'.'), SeparatorsFor(U'.', U','), SeparatorsFor(U'\u202F', U','),
+      SeparatorsFor(U'\u2019', U'.')};
+  return pairs;
+}
+
+// One of the locales' separator pairs, picked by the input's length.
+inline const Separators& SeparatorsFor(std::size_t inputSize) {
+  return LocaleSeparators()[inputSize % LocaleSeparators().size()];
 }
 
 }  // namespace sw::fuzz
