@@ -1,6 +1,8 @@
 #include "ui/layout_window.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
+#include <QShowEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -72,6 +74,21 @@ void LayoutWindow::showLoaded() {
 void LayoutWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   emit closed();
+}
+
+// Hiding a window passes the focus on along the tab order before the window
+// is shown again; remember it while the controls are still visible.
+void LayoutWindow::hideEvent(QHideEvent* event) {
+  if (!event->spontaneous()) focusWhenHidden_ = focusWidget();
+  QWidget::hideEvent(event);
+}
+
+void LayoutWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous() && focusWhenHidden_ != nullptr) {
+    focusWhenHidden_->setFocus(Qt::ActiveWindowFocusReason);
+    focusWhenHidden_.clear();
+  }
 }
 
 }  // namespace sw::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QPointer>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
@@ -36,7 +37,8 @@ class LayoutWindow : public QWidget {
 
   // Shows the window, loading it first if it has never been shown: the
   // loaded() handlers run before it becomes visible, and the focus goes to
-  // the first control of the tab order.
+  // the first control of the tab order. A window shown again gets the focus
+  // back where it was when the window was hidden.
   void showLoaded();
 
  signals:
@@ -45,10 +47,13 @@ class LayoutWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   WindowLayout design_;
   bool loaded_ = false;
+  QPointer<QWidget> focusWhenHidden_;
 };
 
 }  // namespace sw::ui

@@ -5,13 +5,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QVBoxLayout>
 #include <limits>
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
+#include "ui/enter_presses_button.h"
+#include "ui/multi_line_text_box.h"
 #include "ui/twips.h"
 #include "ui/umbrella_icon.h"
 #include "ui/window_font.h"
@@ -60,11 +61,7 @@ QLabel* MakeLabel(const ControlLayout& design, QWidget* container) {
 QWidget* MakeTextBox(const ControlLayout& design, QWidget* container) {
   QWidget* box = nullptr;
   if (design.multiLine) {
-    auto* lines = new QPlainTextEdit(container);
-    lines->setLineWrapMode(QPlainTextEdit::NoWrap);
-    lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    lines->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box = lines;
+    box = new MultiLineTextBox(container);
   } else {
     auto* line = new QLineEdit(container);
     line->setMaxLength(std::numeric_limits<int>::max());
@@ -76,9 +73,11 @@ QWidget* MakeTextBox(const ControlLayout& design, QWidget* container) {
 
 QPushButton* MakeButton(const ControlLayout& design, QWidget* container) {
   auto* button = new QPushButton(ToQString(design.caption), container);
-  // Neither default nor cancel button: Enter and Esc start nothing.
+  // Neither default nor cancel button: Enter and Esc in a text box start
+  // nothing. A focused button still answers Enter.
   button->setAutoDefault(false);
   button->setDefault(false);
+  PressOnEnter(*button);
   KeepPlatformColours(button);
   return button;
 }

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
@@ -170,8 +171,10 @@ class NavigationTest : public AppTestCase {
     LayoutWindow& loan = fixture().loan();
     Fill(loan, {"txtP=100000", "txtI=6", "txtN=30", "txtMonths=12"});
     const FieldSnapshot before = Snapshot(loan, kLoanFields);
+    // A focused button answers Enter, but not Esc.
     for (QWidget* control : loan.clientArea()->findChildren<QWidget*>()) {
-      if (control->focusPolicy() != Qt::NoFocus) {
+      const bool field = qobject_cast<QLineEdit*>(control) != nullptr;
+      if (field || (control->focusPolicy() != Qt::NoFocus && key == Qt::Key_Escape)) {
         QTest::keyClick(control, Qt::Key(key));
       }
     }
