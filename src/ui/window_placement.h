@@ -11,7 +11,9 @@ namespace sw::ui {
 // a window larger than the screen hangs over both edges by half the excess.
 QPoint CentredPosition(const QSize& screen, const QSize& window);
 
-// Moves a window to the centre of its screen.
+// Moves a window to the centre of its screen, by its outer frame: where a
+// window manager adds the frame only once the window is shown, the window is
+// moved once more when the frame becomes known.
 void CentreOnScreen(QWidget& window);
 
 // Top-left corner of a window of that outer size standing 10 twips from the
@@ -19,7 +21,8 @@ void CentreOnScreen(QWidget& window);
 // edges by half the excess when it is taller than the screen.
 QPoint LeftEdgePosition(const QSize& screen, const QSize& window);
 
-// Moves a window to its LeftEdgePosition on its screen.
+// Moves a window to its LeftEdgePosition on its screen, by its outer frame
+// as CentreOnScreen does.
 void PlaceAtLeftEdge(QWidget& window);
 
 }  // namespace sw::ui
