@@ -1,5 +1,7 @@
 #include "ui/layout_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QHideEvent>
 #include <QShowEvent>
@@ -9,8 +11,23 @@
 #include <stdexcept>
 
 namespace sw::ui {
+namespace {
+
+// Assistive technology announces a top-level window as a window, named by its
+// caption; a plain widget would be announced as a filler.
+QAccessibleInterface* AccessibleWindow(const QString& /*className*/, QObject* object) {
+  auto* window = qobject_cast<LayoutWindow*>(object);
+  if (window == nullptr || !window->isWindow()) return nullptr;
+  return new QAccessibleWidget(window, QAccessible::Window);
+}
+
+}  // namespace
 
 LayoutWindow::LayoutWindow(WindowLayout design) : design_(std::move(design)) {
+  [[maybe_unused]] static const bool accessibleAsWindows = [] {
+    QAccessible::installFactory(AccessibleWindow);
+    return true;
+  }();
   setObjectName(QString::fromStdString(design_.name));
 }
 

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -331,6 +332,19 @@ class LayoutTest : public QObject {
       QVERIFY2(needed.width() <= button->width(), qPrintable(button->objectName()));
       QVERIFY2(text.height() <= button->height(), qPrintable(button->objectName()));
     }
+  }
+
+  // Assistive technology announces each window as a window, by its caption.
+  void accessibleAsWindow_data() { AddWindowColumn(); }
+
+  void accessibleAsWindow() {
+    QFETCH(QString, window);
+    const WindowLayout& design = DesignNamed(window);
+    const auto built = BuildWindow(design);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(built.get());
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->role(), QAccessible::Window);
+    QCOMPARE(accessible->text(QAccessible::Name), QString::fromStdString(design.caption));
   }
 
   void umbrellaIcon() {
