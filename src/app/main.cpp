@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "display_platform.h"
 #include "numeric/locale_separators.h"
 #include "report/file_writer.h"
 #include "runtime_directory.h"
@@ -50,6 +51,7 @@ int main(int argc, char* argv[]) {
   }
 
   sw::app::NameRuntimeDirectoryWhenUnset();
+  sw::app::PreferX11WhenUnchosen();
   defaultMessageHandler = qInstallMessageHandler(ExitOnPlatformFailure);
   QApplication application(argc, argv);
   qInstallMessageHandler(defaultMessageHandler);
