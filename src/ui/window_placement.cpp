@@ -27,47 +27,65 @@ void MoveBy(QWidget& window, Position position) {
   window.move(screen.topLeft() + position(screen.size(), window.frameGeometry().size()));
 }
 
-bool FrameKnown(const QWidget& window) { return window.frameGeometry() != window.geometry(); }
+// While a window manager is still framing a window, the frame reported can
+// be the frame's first tiny size, smaller than the window inside it; only a
+// frame that encloses the window is its real one. The window system's own
+// report is read, since the widget's copy of the frame can lag behind it.
+bool FrameKnown(const QWindow& window) {
+  const QRect frame = window.frameGeometry();
+  return frame != window.geometry() && frame.contains(window.geometry());
+}
+
+// Moves the frame's corner itself, so that the offset of the window inside
+// the frame, which may still be changing, does not matter.
+void MoveFrameBy(QWindow& window, Position position) {
+  const QRect screen = window.screen()->geometry();
+  window.setFramePosition(screen.topLeft() + position(screen.size(), window.frameGeometry().size()));
+}
+
+bool Reframes(const QEvent& event) {
+  return event.type() == QEvent::Expose || event.type() == QEvent::Move ||
+         event.type() == QEvent::Resize;
+}
 
 // A window manager reports the frame it puts around a window only once the
 // window is on screen; until then the outer size is taken to be the client
-// size. Places the window again by its real frame, once, when it is first
-// drawn with its frame: the window manager has placed it by then, and the
-// user cannot have moved it yet. Without a window manager
-// the frame never appears, and the first placement stands.
+// size. Places the window again by its real frame, once, as soon as that
+// frame is known: the window manager has placed it by then, and the user
+// cannot have moved it yet. Without a window manager the frame never
+// appears, and the first placement stands.
 class PlaceAgainByFrame final : public QObject {
  public:
-  PlaceAgainByFrame(QWidget& window, Position position)
+  PlaceAgainByFrame(QWindow& window, Position position)
       : QObject(&window), window_(window), position_(position) {
-    window.windowHandle()->installEventFilter(this);
+    window.installEventFilter(this);
   }
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Expose && FrameKnown(window_)) {
-      MoveBy(window_, position_);
-      stop(watched);
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (Reframes(*event) && FrameKnown(window_)) {
+      MoveFrameBy(window_, position_);
+      stop();
     } else if (event->type() == QEvent::Hide) {
-      stop(watched);
+      stop();
     }
     return false;
   }
 
  private:
-  void stop(QObject* watched) {
-    watched->removeEventFilter(this);
+  void stop() {
+    window_.removeEventFilter(this);
     deleteLater();
   }
 
-  QWidget& window_;
+  QWindow& window_;
   Position position_;
 };
 
 void Place(QWidget& window, Position position) {
   MoveBy(window, position);
-  if (!FrameKnown(window) && window.windowHandle() != nullptr) {
-    new PlaceAgainByFrame(window, position);
-  }
+  QWindow* handle = window.windowHandle();
+  if (handle != nullptr && !FrameKnown(*handle)) new PlaceAgainByFrame(*handle, position);
 }
 
 }  // namespace

@@ -24,18 +24,39 @@ LayoutWindow& Show(AppFixture& fixture, Shown window) {
   return fixture.loan();
 }
 
-// Where the outer frame belongs on the screen, by the window's own rule.
-QPoint Designed(const QWidget& window, bool atLeftEdge) {
+// The frame as the window system last reported it: under a window manager
+// it arrives a while after the window shows, and the widget's copy can lag.
+QRect Frame(const QWidget& window) { return window.windowHandle()->frameGeometry(); }
+
+// How far the outer frame stands from where the window's own rule puts it.
+QPoint Misplacement(const QWidget& window, bool atLeftEdge) {
   const QRect screen = window.screen()->geometry();
-  const QSize frame = window.frameGeometry().size();
-  return screen.topLeft() +
-         (atLeftEdge ? LeftEdgePosition(screen.size(), frame) : CentredPosition(screen.size(), frame));
+  const QSize frame = Frame(window).size();
+  const QPoint designed =
+      screen.topLeft() +
+      (atLeftEdge ? LeftEdgePosition(screen.size(), frame) : CentredPosition(screen.size(), frame));
+  return Frame(window).topLeft() - designed;
 }
 
-// Under a window manager the frame arrives a little after the window shows.
-void WaitForFrame(QWidget& window) {
-  QVERIFY(QTest::qWaitForWindowExposed(&window));
-  QTest::qWait(200);
+QString Describe(QPoint offset) {
+  return QStringLiteral("frame %1 px right, %2 px down of its place").arg(offset.x()).arg(offset.y());
+}
+
+constexpr int kSettleMs = 10000;
+
+// Waits until the frame stands at its place, then checks that it stays.
+void ExpectPlaced(const QWidget& window, bool atLeftEdge) {
+  QTRY_VERIFY2_WITH_TIMEOUT(Misplacement(window, atLeftEdge).manhattanLength() <= 1,
+                            qPrintable(Describe(Misplacement(window, atLeftEdge))), kSettleMs);
+  QTest::qWait(300);
+  QVERIFY2(Misplacement(window, atLeftEdge).manhattanLength() <= 1,
+           qPrintable(Describe(Misplacement(window, atLeftEdge))));
+}
+
+void ExpectFrameAt(const QWidget& window, QPoint corner) {
+  QTRY_COMPARE_WITH_TIMEOUT(Frame(window).topLeft(), corner, kSettleMs);
+  QTest::qWait(300);
+  QCOMPARE(Frame(window).topLeft(), corner);
 }
 
 }  // namespace
@@ -57,13 +78,7 @@ class PlacementTest : public AppTestCase {
   void placedByOuterFrame() {
     QFETCH(Shown, shown);
     QFETCH(bool, atLeftEdge);
-    LayoutWindow& window = Show(fixture(), shown);
-    WaitForFrame(window);
-    const QPoint offset = window.frameGeometry().topLeft() - Designed(window, atLeftEdge);
-    QVERIFY2(offset.manhattanLength() <= 1,
-             qPrintable(QStringLiteral("frame %1 px right, %2 px down of its place")
-                            .arg(offset.x())
-                            .arg(offset.y())));
+    ExpectPlaced(Show(fixture(), shown), atLeftEdge);
   }
 
   // Placed once per load: a window that the user moved stays there, also
@@ -72,21 +87,21 @@ class PlacementTest : public AppTestCase {
 
   void userMoveStands() {
     QFETCH(Shown, shown);
+    QFETCH(bool, atLeftEdge);
     LayoutWindow& window = Show(fixture(), shown);
-    WaitForFrame(window);
+    ExpectPlaced(window, atLeftEdge);
+    // Where a user drags a window, its window manager moves the frame.
     const QPoint moved(40, 30);
-    window.move(moved);
-    // A window manager carries the move out after the request returns.
-    QTest::qWait(500);
-    QCOMPARE(window.frameGeometry().topLeft(), moved);
+    window.windowHandle()->setFramePosition(moved);
+    ExpectFrameAt(window, moved);
 
     Choose(fixture().loan(), "mnuGoToUDDC");
     Choose(fixture().app().drawDownWindow(), "mnuGoToFC");
     if (shown == Shown::DrawDown) Choose(fixture().loan(), "mnuGoToUDDC");
     if (shown == Shown::Report) Choose(fixture().loan(), "mnuAmortTable");
-    WaitForFrame(window);
 
-    QCOMPARE(window.frameGeometry().topLeft(), moved);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ExpectFrameAt(window, moved);
   }
 };
 
