@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QHideEvent>
 #include <QShowEvent>
 #include <QLineEdit>
@@ -13,19 +14,31 @@
 namespace sw::ui {
 namespace {
 
+bool IsPlainFrameInLayoutWindow(const QObject* object) {
+  const auto* frame = qobject_cast<const QFrame*>(object);
+  return frame != nullptr && frame->metaObject() == &QFrame::staticMetaObject &&
+         qobject_cast<const LayoutWindow*>(frame->window()) != nullptr;
+}
+
 // Assistive technology announces a top-level window as a window, named by its
-// caption; a plain widget would be announced as a filler.
-QAccessibleInterface* AccessibleWindow(const QString& /*className*/, QObject* object) {
-  auto* window = qobject_cast<LayoutWindow*>(object);
-  if (window == nullptr || !window->isWindow()) return nullptr;
-  return new QAccessibleWidget(window, QAccessible::Window);
+// caption, where a plain widget would be announced as a filler; and a frame
+// inside it as a group of controls, where a plain frame would be announced
+// as one more window.
+QAccessibleInterface* AccessibleLayoutPart(const QString& /*className*/, QObject* object) {
+  if (auto* window = qobject_cast<LayoutWindow*>(object); window != nullptr && window->isWindow()) {
+    return new QAccessibleWidget(window, QAccessible::Window);
+  }
+  if (IsPlainFrameInLayoutWindow(object)) {
+    return new QAccessibleWidget(static_cast<QFrame*>(object), QAccessible::Grouping);
+  }
+  return nullptr;
 }
 
 }  // namespace
 
 LayoutWindow::LayoutWindow(WindowLayout design) : design_(std::move(design)) {
-  [[maybe_unused]] static const bool accessibleAsWindows = [] {
-    QAccessible::installFactory(AccessibleWindow);
+  [[maybe_unused]] static const bool accessibleParts = [] {
+    QAccessible::installFactory(AccessibleLayoutPart);
     return true;
   }();
   setObjectName(QString::fromStdString(design_.name));

@@ -1,6 +1,7 @@
 """Starts the calculator and checks over the accessibility bus, as a screen
 reader sees it, that every window is announced as a window under its caption,
-that the controls keep their names and that a message box is an alert.
+that the controls keep their names, that nothing inside a window is announced
+as a window, and that a message box is an alert.
 
 Usage: accessibility_check.py PROGRAM. Needs a display and a session bus;
 exits 77 (skipped) when the accessibility tools are missing."""
@@ -107,6 +108,8 @@ def check_window(caption):
         if control.getRole() in NAMED_ROLES:
             check(control.name != "",
                   f"a {control.getRoleName()} in {caption!r} has no accessible name")
+        check(control.getRole() not in WINDOW_ROLES,
+              f"{control.name!r} inside {caption!r} is announced as a window")
     return window
 
 

@@ -347,6 +347,24 @@ class LayoutTest : public QObject {
     QCOMPARE(accessible->text(QAccessible::Name), QString::fromStdString(design.caption));
   }
 
+  // ... and each frame inside it as a named group of controls, not as one
+  // more window.
+  void framesAccessibleAsGroups_data() { AddWindowColumn(); }
+
+  void framesAccessibleAsGroups() {
+    QFETCH(QString, window);
+    const WindowLayout& design = DesignNamed(window);
+    const auto built = BuildWindow(design);
+    for (const ControlLayout& control : design.controls) {
+      if (control.kind != ControlKind::Frame) continue;
+      QAccessibleInterface* frame =
+          QAccessible::queryAccessibleInterface(built->control(QString::fromStdString(control.name)));
+      QVERIFY(frame != nullptr);
+      QCOMPARE(frame->role(), QAccessible::Grouping);
+      QCOMPARE(frame->text(QAccessible::Name), QString::fromStdString(control.accessibleName));
+    }
+  }
+
   void umbrellaIcon() {
     auto loan = BuildWindow(LoanWindowDesign());
     const QList<QSize> sizes = loan->windowIcon().availableSizes();
