@@ -20,11 +20,16 @@ namespace {
 
 using Position = QPoint (*)(const QSize&, const QSize&);
 
+// Where the corner of a frame of that size goes on the screen.
+QPoint FrameCorner(const QScreen& screen, Position position, const QSize& frame) {
+  const QRect area = screen.geometry();
+  return area.topLeft() + position(area.size(), frame);
+}
+
 // The outer size is known once the layout has sized the window.
 void MoveBy(QWidget& window, Position position) {
   if (QLayout* layout = window.layout()) layout->activate();
-  const QRect screen = window.screen()->geometry();
-  window.move(screen.topLeft() + position(screen.size(), window.frameGeometry().size()));
+  window.move(FrameCorner(*window.screen(), position, window.frameGeometry().size()));
 }
 
 // While a window manager is still framing a window, the frame reported can
@@ -39,8 +44,7 @@ bool FrameKnown(const QWindow& window) {
 // Moves the frame's corner itself, so that the offset of the window inside
 // the frame, which may still be changing, does not matter.
 void MoveFrameBy(QWindow& window, Position position) {
-  const QRect screen = window.screen()->geometry();
-  window.setFramePosition(screen.topLeft() + position(screen.size(), window.frameGeometry().size()));
+  window.setFramePosition(FrameCorner(*window.screen(), position, window.frameGeometry().size()));
 }
 
 bool Reframes(const QEvent& event) {
