@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/alt_letters.h"
 #include "ui/enter_presses_button.h"
 #include "ui/multi_line_text_box.h"
 #include "ui/twips.h"
@@ -68,6 +69,7 @@ QWidget* MakeTextBox(const ControlLayout& design, QWidget* container) {
     box = line;
   }
   KeepPlatformColours(box);
+  TypeNothingOnAltKeys(*box);
   return box;
 }
 

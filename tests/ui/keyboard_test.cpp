@@ -158,6 +158,50 @@ class KeyboardTest : public AppTestCase {
     QCOMPARE(QApplication::focusWidget(), &ReportTextBox(report));
     QCOMPARE(report.text("txtText"), "x" + before);
   }
+
+  void altKeysTypeNothing_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("selected");
+    QTest::newRow("single-line, cursor at the end") << "txtP" << false;
+    QTest::newRow("single-line, result selected") << "txtA" << true;
+    QTest::newRow("multi-line report") << "txtText" << false;
+    QTest::newRow("multi-line report, all selected") << "txtText" << true;
+  }
+
+  // An Alt key that is no access key leaves the text alone, selected or not;
+  // the report's own access key still opens its File menu.
+  void altKeysTypeNothing() {
+    QFETCH(QString, box);
+    QFETCH(bool, selected);
+    const bool inReport = box == "txtText";
+    LayoutWindow& window = inReport ? RequestTable(fixture(), "10000", "7.5", "1") : fixture().loan();
+    if (!inReport) {
+      Type(window, "txtP", "100000");
+      Type(window, "txtI", "6");
+      Type(window, "txtN", "30");
+      Click(window, "cmdApin");
+      QCOMPARE(window.text("txtA"), QString("599.55"));
+    }
+    WaitUntilActive(window);
+    QWidget* target = window.control(box);
+    target->setFocus();
+    if (selected) QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    const QString before = window.text(box);
+
+    for (const Qt::Key key : {Qt::Key_T, Qt::Key_H, Qt::Key_Z, Qt::Key_Q, Qt::Key_1}) {
+      QTest::keyClick(target, key, Qt::AltModifier);
+    }
+    QCOMPARE(window.text(box), before);
+    QCOMPARE(QApplication::focusWidget(), target);
+
+    if (!inReport) return;
+    QTest::keyClick(target, Qt::Key_F, Qt::AltModifier);
+    auto* file = window.findChild<QMenu*>("mnuFile");
+    QTRY_VERIFY(file->isVisible());
+    QTest::keyClick(file, Qt::Key_Escape);
+    QTRY_VERIFY(!file->isVisible());
+    QCOMPARE(window.text(box), before);
+  }
 };
 
 QTEST_MAIN(KeyboardTest)
