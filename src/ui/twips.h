@@ -6,15 +6,14 @@
 
 namespace sw::ui {
 
-// 1440 twips to the inch at 96 logical dots per inch.
-inline constexpr int kTwipsPerPixel = 15;
+// 1440 twips to the inch, converted at `dpi`, the logical resolution that
+// the window's fonts are sized at, so that controls grow with their text. At
+// 96 dots per inch a pixel is 15 twips.
+inline int ToPixels(int twips, int dpi) { return qRound(twips * dpi / 1440.0); }
 
-inline int ToPixels(int twips) {
-  return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
-
-inline QRect ToPixels(const TwipsRect& rect) {
-  return {ToPixels(rect.left), ToPixels(rect.top), ToPixels(rect.width), ToPixels(rect.height)};
+inline QRect ToPixels(const TwipsRect& rect, int dpi) {
+  return {ToPixels(rect.left, dpi), ToPixels(rect.top, dpi), ToPixels(rect.width, dpi),
+          ToPixels(rect.height, dpi)};
 }
 
 }  // namespace sw::ui

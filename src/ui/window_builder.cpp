@@ -119,7 +119,7 @@ QWidget* ContainerOf(const ControlLayout& design, QWidget* client) {
   return frame;
 }
 
-Built BuildControls(const WindowLayout& window, QWidget* client) {
+Built BuildControls(const WindowLayout& window, QWidget* client, int dpi) {
   Built built;
   // Frames first, so that the controls inside them find their container.
   for (const bool frames : {true, false}) {
@@ -130,7 +130,7 @@ Built BuildControls(const WindowLayout& window, QWidget* client) {
       widget->setObjectName(ToQString(design.name));
       widget->setAccessibleName(
           ToQString(design.accessibleName.empty() ? design.caption : design.accessibleName));
-      widget->setGeometry(ToPixels(design.rect));
+      widget->setGeometry(ToPixels(design.rect, dpi));
       widget->setFocusPolicy(TakesFocus(design) ? Qt::StrongFocus : Qt::NoFocus);
       built.emplace_back(&design, widget);
     }
@@ -193,8 +193,8 @@ QMenuBar* BuildMenuBar(const std::vector<MenuEntry>& menus, QWidget* window) {
 }
 
 void ApplyBorder(const WindowLayout& design, LayoutWindow& window, QVBoxLayout& layout,
-                 QWidget& client, int menuHeight) {
-  const QSize clientSize(ToPixels(design.clientWidth), ToPixels(design.clientHeight));
+                 QWidget& client, int menuHeight, int dpi) {
+  const QSize clientSize(ToPixels(design.clientWidth, dpi), ToPixels(design.clientHeight, dpi));
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (design.maximizeButton) flags |= Qt::WindowMaximizeButtonHint;
@@ -231,10 +231,12 @@ std::unique_ptr<LayoutWindow> BuildWindow(const WindowLayout& design) {
   SetColours(client, design.background, design.foreground);
   layout->addWidget(client);
 
-  const Built built = BuildControls(design, client);
+  // The resolution that the client's font is sized at.
+  const int dpi = client->logicalDpiY();
+  const Built built = BuildControls(design, client, dpi);
   ApplyStacking(design, built);
   ApplyTabOrder(design, client);
-  ApplyBorder(design, *window, *layout, *client, menuHeight);
+  ApplyBorder(design, *window, *layout, *client, menuHeight, dpi);
   return window;
 }
 

@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <functional>
+#include <utility>
 
 #include "ui/twips.h"
 
@@ -18,16 +20,16 @@ QPoint CentredPosition(const QSize& screen, const QSize& window) {
 
 namespace {
 
-using Position = QPoint (*)(const QSize&, const QSize&);
+using Position = std::function<QPoint(const QSize&, const QSize&)>;
 
 // Where the corner of a frame of that size goes on the screen.
-QPoint FrameCorner(const QScreen& screen, Position position, const QSize& frame) {
+QPoint FrameCorner(const QScreen& screen, const Position& position, const QSize& frame) {
   const QRect area = screen.geometry();
   return area.topLeft() + position(area.size(), frame);
 }
 
 // The outer size is known once the layout has sized the window.
-void MoveBy(QWidget& window, Position position) {
+void MoveBy(QWidget& window, const Position& position) {
   if (QLayout* layout = window.layout()) layout->activate();
   window.move(FrameCorner(*window.screen(), position, window.frameGeometry().size()));
 }
@@ -43,7 +45,7 @@ bool FrameKnown(const QWindow& window) {
 
 // Moves the frame's corner itself, so that the offset of the window inside
 // the frame, which may still be changing, does not matter.
-void MoveFrameBy(QWindow& window, Position position) {
+void MoveFrameBy(QWindow& window, const Position& position) {
   window.setFramePosition(FrameCorner(*window.screen(), position, window.frameGeometry().size()));
 }
 
@@ -61,7 +63,7 @@ bool Reframes(const QEvent& event) {
 class PlaceAgainByFrame final : public QObject {
  public:
   PlaceAgainByFrame(QWindow& window, Position position)
-      : QObject(&window), window_(window), position_(position) {
+      : QObject(&window), window_(window), position_(std::move(position)) {
     window.installEventFilter(this);
   }
 
@@ -86,7 +88,7 @@ class PlaceAgainByFrame final : public QObject {
   Position position_;
 };
 
-void Place(QWidget& window, Position position) {
+void Place(QWidget& window, const Position& position) {
   MoveBy(window, position);
   QWindow* handle = window.windowHandle();
   if (handle != nullptr && !FrameKnown(*handle)) new PlaceAgainByFrame(*handle, position);
@@ -96,11 +98,16 @@ void Place(QWidget& window, Position position) {
 
 void CentreOnScreen(QWidget& window) { Place(window, CentredPosition); }
 
-QPoint LeftEdgePosition(const QSize& screen, const QSize& window) {
+QPoint LeftEdgePosition(const QSize& screen, const QSize& window, int dpi) {
   constexpr int kLeftTwips = 10;
-  return {ToPixels(kLeftTwips), CentredPosition(screen, window).y()};
+  return {ToPixels(kLeftTwips, dpi), CentredPosition(screen, window).y()};
 }
 
-void PlaceAtLeftEdge(QWidget& window) { Place(window, LeftEdgePosition); }
+void PlaceAtLeftEdge(QWidget& window) {
+  const int dpi = window.logicalDpiY();
+  Place(window, [dpi](const QSize& screen, const QSize& frame) {
+    return LeftEdgePosition(screen, frame, dpi);
+  });
+}
 
 }  // namespace sw::ui

@@ -16,10 +16,11 @@ QPoint CentredPosition(const QSize& screen, const QSize& window);
 // moved once more when the frame becomes known.
 void CentreOnScreen(QWidget& window);
 
-// Top-left corner of a window of that outer size standing 10 twips from the
-// screen's left edge and centred vertically, hanging over the top and bottom
-// edges by half the excess when it is taller than the screen.
-QPoint LeftEdgePosition(const QSize& screen, const QSize& window);
+// Top-left corner of a window of that outer size standing 10 twips (at `dpi`,
+// as the window's layout) from the screen's left edge and centred
+// vertically, hanging over the top and bottom edges by half the excess when
+// it is taller than the screen.
+QPoint LeftEdgePosition(const QSize& screen, const QSize& window, int dpi);
 
 // Moves a window to its LeftEdgePosition on its screen, by its outer frame
 // as CentreOnScreen does.

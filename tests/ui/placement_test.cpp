@@ -34,7 +34,8 @@ QPoint Misplacement(const QWidget& window, bool atLeftEdge) {
   const QSize frame = Frame(window).size();
   const QPoint designed =
       screen.topLeft() +
-      (atLeftEdge ? LeftEdgePosition(screen.size(), frame) : CentredPosition(screen.size(), frame));
+      (atLeftEdge ? LeftEdgePosition(screen.size(), frame, window.logicalDpiY())
+                  : CentredPosition(screen.size(), frame));
   return Frame(window).topLeft() - designed;
 }
 

@@ -17,7 +17,8 @@ namespace {
 bool StandsAtLeftEdge(const QWidget& window) {
   const QRect screen = window.screen()->geometry();
   const QRect frame = window.frameGeometry();
-  return frame.topLeft() == screen.topLeft() + LeftEdgePosition(screen.size(), frame.size());
+  return frame.topLeft() ==
+         screen.topLeft() + LeftEdgePosition(screen.size(), frame.size(), window.logicalDpiY());
 }
 
 bool BoxFillsClientArea(LayoutWindow& report) {
@@ -33,18 +34,23 @@ class ReportWindowTest : public AppTestCase {
   void leftEdgePosition_data() {
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<QSize>("window");
+    QTest::addColumn<int>("dpi");
     QTest::addColumn<QPoint>("position");
-    QTest::newRow("fits") << QSize(800, 600) << QSize(300, 400) << QPoint(1, 100);
-    QTest::newRow("odd difference") << QSize(800, 601) << QSize(300, 400) << QPoint(1, 101);
+    QTest::newRow("fits") << QSize(800, 600) << QSize(300, 400) << 96 << QPoint(1, 100);
+    QTest::newRow("odd difference") << QSize(800, 601) << QSize(300, 400) << 96 << QPoint(1, 101);
     QTest::newRow("taller than the screen")
-        << QSize(800, 600) << QSize(300, 700) << QPoint(1, -50);
+        << QSize(800, 600) << QSize(300, 700) << 96 << QPoint(1, -50);
+    // Ten twips are 2 pixels from 216 dots per inch on.
+    QTest::newRow("192 dpi") << QSize(800, 600) << QSize(300, 400) << 192 << QPoint(1, 100);
+    QTest::newRow("288 dpi") << QSize(800, 600) << QSize(300, 400) << 288 << QPoint(2, 100);
   }
 
   void leftEdgePosition() {
     QFETCH(QSize, screen);
     QFETCH(QSize, window);
+    QFETCH(int, dpi);
     QFETCH(QPoint, position);
-    QCOMPARE(LeftEdgePosition(screen, window), position);
+    QCOMPARE(LeftEdgePosition(screen, window, dpi), position);
   }
 
   // The text box covers the client area as soon as the window exists.
