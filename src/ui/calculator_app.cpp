@@ -41,7 +41,7 @@ LayoutWindow& CalculatorApp::loanWindow() {
             &CalculatorApp::goToDrawDown);
     connect(loan_->menuEntry(loan_window::kAmortizationTable), &QAction::triggered, this,
             [this] { ShowAmortizationTable(loanWindow(), reportWindow(), separators_); });
-    connect(loan_.get(), &LayoutWindow::closed, this, &CalculatorApp::endProgram);
+    connect(loan_.get(), &LayoutWindow::closed, this, &CalculatorApp::closeCalculators);
   }
   return *loan_;
 }
@@ -52,7 +52,7 @@ LayoutWindow& CalculatorApp::drawDownWindow() {
     BindDrawDownWindow(*drawDown_, dialogs_, separators_);
     connect(drawDown_->menuEntry(drawdown_window::kGoToLoan), &QAction::triggered, this,
             &CalculatorApp::goToLoan);
-    connect(drawDown_.get(), &LayoutWindow::closed, this, &CalculatorApp::endProgram);
+    connect(drawDown_.get(), &LayoutWindow::closed, this, &CalculatorApp::closeCalculators);
   }
   return *drawDown_;
 }
@@ -78,17 +78,27 @@ void CalculatorApp::goToLoan() {
   drawDownWindow().hide();
 }
 
-// Only one calculator is ever on screen, so closing it leaves nothing to
-// work with: a hidden calculator must not keep the program running.
-void CalculatorApp::endProgram() {
-  if (report_) report_->close();
+// Only one calculator is ever on screen, so closing it leaves no calculator
+// to work with: a hidden calculator must not keep the program running. An
+// open report stays, with whatever the user has typed into it.
+void CalculatorApp::closeCalculators() {
   if (loan_) loan_->hide();
   if (drawDown_) drawDown_->hide();
-  emit quitRequested();
+  quitWhenNothingShown();
 }
 
 // The window is being closed from its own close event, so it is deleted
 // once that event has been handled.
-void CalculatorApp::unloadReportWindow() { report_.release()->deleteLater(); }
+void CalculatorApp::unloadReportWindow() {
+  report_.release()->deleteLater();
+  quitWhenNothingShown();
+}
+
+void CalculatorApp::quitWhenNothingShown() {
+  for (const auto* window : {loan_.get(), drawDown_.get(), report_.get()}) {
+    if (window != nullptr && window->isVisible()) return;
+  }
+  emit quitRequested();
+}
 
 }  // namespace sw::ui

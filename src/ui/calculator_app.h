@@ -27,18 +27,21 @@ class CalculatorApp : public QObject {
   LayoutWindow& loanWindow();
   LayoutWindow& drawDownWindow();
   // frmPrintOutput is unloaded, with its text, when the user closes it.
+  // Closing a calculator hides both calculators and leaves the report
+  // window as it is.
   LayoutWindow& reportWindow();
   LayoutWindow* loadedReportWindow() const { return report_.get(); }
 
  signals:
-  // The user closed the calculator window on screen: the program ends.
+  // The user closed the last of the windows on screen: the program ends.
   void quitRequested();
 
  private:
   void goToDrawDown();
   void goToLoan();
-  void endProgram();
+  void closeCalculators();
   void unloadReportWindow();
+  void quitWhenNothingShown();
 
   Dialogs& dialogs_;
   const Separators separators_;

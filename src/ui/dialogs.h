@@ -9,6 +9,9 @@ namespace sw::ui {
 
 enum class MessageIcon { None, Information, Warning };
 
+// The user's answer when a window with unsaved changes is being closed.
+enum class UnsavedChanges { Save, Discard, Cancel };
+
 // The modal dialogs that handlers open. The application uses QtDialogs;
 // tests substitute one that records each request and answers at once.
 class Dialogs {
@@ -25,6 +28,14 @@ class Dialogs {
   virtual std::optional<QString> askSaveFileName(QWidget* parent, const QString& title,
                                                  const QString& filter,
                                                  const QString& proposedName) = 0;
+
+  // Whether to replace the existing file of that name: true for yes.
+  virtual bool confirmReplace(QWidget* parent, const QString& title, const QString& fileName) = 0;
+
+  // Whether to save changes before a window closes: Save, Discard, or
+  // Cancel (also the answer to Esc), which keeps the window open.
+  virtual UnsavedChanges askSaveChanges(QWidget* parent, const QString& title,
+                                        const QString& prompt) = 0;
 };
 
 }  // namespace sw::ui

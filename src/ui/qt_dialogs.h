@@ -11,6 +11,12 @@ namespace sw::ui {
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& title,
                                             const QString& prompt, MessageIcon icon);
 
+// The boxes of confirmReplace and askSaveChanges, not yet opened.
+std::unique_ptr<QMessageBox> MakeReplaceQuestion(QWidget* parent, const QString& title,
+                                                 const QString& fileName);
+std::unique_ptr<QMessageBox> MakeSaveChangesQuestion(QWidget* parent, const QString& title,
+                                                     const QString& prompt);
+
 class QtDialogs final : public Dialogs {
  public:
   void message(QWidget* parent, const QString& title, const QString& prompt,
@@ -18,6 +24,9 @@ class QtDialogs final : public Dialogs {
   std::optional<QString> askSaveFileName(QWidget* parent, const QString& title,
                                          const QString& filter,
                                          const QString& proposedName) override;
+  bool confirmReplace(QWidget* parent, const QString& title, const QString& fileName) override;
+  UnsavedChanges askSaveChanges(QWidget* parent, const QString& title,
+                                const QString& prompt) override;
 };
 
 }  // namespace sw::ui

@@ -13,11 +13,18 @@ namespace sw::ui {
 // a message box naming the file and the system's reason, and leaves the
 // file as it was: saving replaces the file only once the new content is
 // written in full, and a failed append cuts the file back to its old size.
+// A name chosen in the dialog of "&Save" or "Save As..." that names an
+// existing file is taken only once the user agrees to replace that file.
+//
+// Closing the window while its text holds changes that were not written to
+// a file since the text was set asks whether to save them first.
 void BindReportFileCommands(LayoutWindow& window, Dialogs& dialogs);
 
 // The message box title and prompt of a failed file command.
 inline constexpr char kFileFailureTitle[] = "Sumwright";
 QString SaveFailurePrompt(const QString& fileName, const QString& reason);
 QString AppendFailurePrompt(const QString& fileName, const QString& reason);
+// The question before a changed report window closes, under kFileFailureTitle.
+QString SaveChangesPrompt();
 
 }  // namespace sw::ui

@@ -33,8 +33,10 @@ std::string ToReportText(const QString& boxText) {
   return report.toStdString();
 }
 
+// A text just produced holds no changes of the user's.
 void SetReportText(QPlainTextEdit& box, std::string_view reportText) {
   box.setPlainText(ToBoxText(reportText));
+  box.document()->setModified(false);
 }
 
 // The raw text keeps what the user typed: toPlainText() would turn a

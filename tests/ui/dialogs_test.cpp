@@ -1,11 +1,19 @@
 #include <QMessageBox>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "modal_guard.h"
 #include "ui/help_texts.h"
 #include "ui/qt_dialogs.h"
 
 using namespace sw::ui;
+
+namespace {
+
+using MakeQuestion = std::function<std::unique_ptr<QMessageBox>()>;
+
+}  // namespace
 
 class DialogsTest : public QObject {
   Q_OBJECT
@@ -31,6 +39,46 @@ class DialogsTest : public QObject {
   void fileFailureBoxWarns() {
     auto box = MakeMessageBox(nullptr, "Sumwright", "Could not save", MessageIcon::Warning);
     QCOMPARE(box->icon(), QMessageBox::Warning);
+  }
+
+  void questions_data() {
+    QTest::addColumn<MakeQuestion>("make");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("answer");
+    const MakeQuestion replace = [] {
+      return MakeReplaceQuestion(nullptr, "Save Drop Table As...", "/home/user/keep.txt");
+    };
+    const MakeQuestion saveChanges = [] {
+      return MakeSaveChangesQuestion(nullptr, "Sumwright", "changed");
+    };
+    QTest::newRow("replace, Esc") << replace << int(Qt::Key_Escape) << int(QMessageBox::No);
+    QTest::newRow("replace, Enter") << replace << int(Qt::Key_Return) << int(QMessageBox::No);
+    QTest::newRow("save changes, Esc")
+        << saveChanges << int(Qt::Key_Escape) << int(QMessageBox::Cancel);
+    QTest::newRow("save changes, Enter")
+        << saveChanges << int(Qt::Key_Return) << int(QMessageBox::Save);
+  }
+
+  // Replacing a file is never the answer a stray key gives; Esc keeps a
+  // window with unsaved changes open.
+  void questions() {
+    QFETCH(MakeQuestion, make);
+    QFETCH(int, key);
+    QFETCH(int, answer);
+    auto box = make();
+    QTimer::singleShot(0, box.get(), [&box, key] { QTest::keyClick(box.get(), Qt::Key(key)); });
+    QCOMPARE(box->exec(), answer);
+  }
+
+  void questionTexts() {
+    auto replace = MakeReplaceQuestion(nullptr, "Save Drop Table As...", "/home/user/keep.txt");
+    QCOMPARE(replace->windowTitle(), QString("Save Drop Table As..."));
+    QCOMPARE(replace->text(), QString("keep.txt already exists.\nDo you want to replace it?"));
+    QCOMPARE(replace->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    auto save = MakeSaveChangesQuestion(nullptr, "Sumwright", "one\r\ntwo");
+    QCOMPARE(save->text(), QString("one\ntwo"));
+    QCOMPARE(save->standardButtons(),
+             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
   }
 
   // A dialog that bypasses the recording seam is closed and reported, so a

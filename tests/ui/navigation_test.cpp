@@ -1,8 +1,6 @@
 #include <QApplication>
 #include <QLineEdit>
-#include <QPointer>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTest>
 
 #include "app_test_case.h"
@@ -179,40 +177,6 @@ class NavigationTest : public AppTestCase {
       }
     }
     QCOMPARE(Snapshot(loan, kLoanFields), before);
-    QCOMPARE(VisibleWindows(), QStringList{"frmAPIN"});
-  }
-
-  void closingTheLoanWindowEndsTheProgram() {
-    QSignalSpy quit(&fixture().app(), &CalculatorApp::quitRequested);
-    LayoutWindow& report = fixture().app().reportWindow();
-    report.showLoaded();
-    const QPointer<LayoutWindow> reportWindow(&report);
-
-    fixture().loan().close();
-
-    QCOMPARE(quit.count(), 1);
-    QCOMPARE(fixture().app().loadedReportWindow(), nullptr);
-    QTRY_VERIFY(reportWindow.isNull());
-    QVERIFY(VisibleWindows().isEmpty());
-  }
-
-  // The loan window is hidden then, and must not keep the program running.
-  void closingTheDrawDownWindowEndsTheProgram() {
-    QSignalSpy quit(&fixture().app(), &CalculatorApp::quitRequested);
-    fixture().goToDrawDown().close();
-    QCOMPARE(quit.count(), 1);
-    QVERIFY(VisibleWindows().isEmpty());
-  }
-
-  void closingTheReportWindowUnloadsItOnly() {
-    QSignalSpy quit(&fixture().app(), &CalculatorApp::quitRequested);
-    LayoutWindow& report = fixture().app().reportWindow();
-    report.showLoaded();
-    report.setText("txtText", "some report");
-    report.close();
-    QCOMPARE(quit.count(), 0);
-    QCOMPARE(fixture().app().loadedReportWindow(), nullptr);
-    QVERIFY(fixture().app().reportWindow().text("txtText").isEmpty());
     QCOMPARE(VisibleWindows(), QStringList{"frmAPIN"});
   }
 

@@ -34,6 +34,40 @@ std::optional<QString> RecordingDialogs::askSaveFileName(QWidget* parent, const 
   return answer;
 }
 
+bool RecordingDialogs::confirmReplace(QWidget* parent, const QString& title,
+                                      const QString& fileName) {
+  replaceQuestions_.append({parent, title, fileName});
+  if (replaceAnswers_.isEmpty()) {
+    unanswered_.append("replace question without a prepared answer: " + fileName);
+    return false;
+  }
+  return replaceAnswers_.takeFirst();
+}
+
+UnsavedChanges RecordingDialogs::askSaveChanges(QWidget* parent, const QString& title,
+                                                const QString& prompt) {
+  saveChangesQuestions_.append({parent, title, prompt});
+  if (saveChangesAnswers_.isEmpty()) {
+    unanswered_.append("save-changes question without a prepared answer: " + prompt);
+    return UnsavedChanges::Cancel;
+  }
+  return saveChangesAnswers_.takeFirst();
+}
+
+void RecordingDialogs::prepareReplaceAnswer(bool replace) { replaceAnswers_.append(replace); }
+
+void RecordingDialogs::prepareSaveChangesAnswer(UnsavedChanges answer) {
+  saveChangesAnswers_.append(answer);
+}
+
+QList<RecordedQuestion> RecordingDialogs::takeReplaceQuestions() {
+  return std::exchange(replaceQuestions_, {});
+}
+
+QList<RecordedQuestion> RecordingDialogs::takeSaveChangesQuestions() {
+  return std::exchange(saveChangesQuestions_, {});
+}
+
 void RecordingDialogs::prepareSaveAnswer(std::optional<QString> fileName) {
   saveAnswers_.append(fileName.value_or(QString()));
 }
@@ -51,6 +85,12 @@ QStringList RecordingDialogs::untaken() const {
   }
   for (const RecordedSaveRequest& request : saveRequests_) {
     result.append("save dialog \"" + request.title + "\"");
+  }
+  for (const RecordedQuestion& question : replaceQuestions_) {
+    result.append("replace question: " + question.text);
+  }
+  for (const RecordedQuestion& question : saveChangesQuestions_) {
+    result.append("save-changes question: " + question.text);
   }
   return result;
 }

@@ -31,6 +31,15 @@ struct RecordedSaveRequest {
   QString proposedName;
 };
 
+// A question answered through the seam: which one, over which window.
+struct RecordedQuestion {
+  QWidget* parent = nullptr;
+  QString title;
+  // The file named by a replace question, the prompt of a save-changes one.
+  QString text;
+  friend bool operator==(const RecordedQuestion&, const RecordedQuestion&) = default;
+};
+
 // Records every dialog and answers it at once. A test takes the dialogs it
 // expects; whatever it leaves behind was not expected (see untaken()).
 class RecordingDialogs final : public Dialogs {
@@ -40,6 +49,14 @@ class RecordingDialogs final : public Dialogs {
   std::optional<QString> askSaveFileName(QWidget* parent, const QString& title,
                                          const QString& filter,
                                          const QString& proposedName) override;
+  bool confirmReplace(QWidget* parent, const QString& title, const QString& fileName) override;
+  UnsavedChanges askSaveChanges(QWidget* parent, const QString& title,
+                                const QString& prompt) override;
+
+  // The answers to the next replace and save-changes questions; a question
+  // without a prepared answer gets No or Cancel and counts as unexpected.
+  void prepareReplaceAnswer(bool replace);
+  void prepareSaveChangesAnswer(UnsavedChanges answer);
 
   // The answer to the next save dialog; one without a prepared answer is
   // cancelled and counts as unexpected.
@@ -47,6 +64,8 @@ class RecordingDialogs final : public Dialogs {
 
   QList<RecordedMessage> takeMessages();
   QList<RecordedSaveRequest> takeSaveRequests();
+  QList<RecordedQuestion> takeReplaceQuestions();
+  QList<RecordedQuestion> takeSaveChangesQuestions();
 
   // Descriptions of the dialogs that no test took, or that had no answer.
   QStringList untaken() const;
@@ -56,6 +75,10 @@ class RecordingDialogs final : public Dialogs {
   QList<RecordedSaveRequest> saveRequests_;
   // A null string stands for cancelling.
   QStringList saveAnswers_;
+  QList<RecordedQuestion> replaceQuestions_;
+  QList<bool> replaceAnswers_;
+  QList<RecordedQuestion> saveChangesQuestions_;
+  QList<UnsavedChanges> saveChangesAnswers_;
   QStringList unanswered_;
 };
 

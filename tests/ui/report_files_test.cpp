@@ -200,6 +200,55 @@ class ReportFilesTest : public AppTestCase {
     QCOMPARE(Contents(path("kept.txt")), Record("new"));
   }
 
+  void replacingAnExistingFileAsks_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("chosen");
+    // Whether a replace question is expected, and the answer to it.
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QByteArray>("contents");
+    const QByteArray old = "IMPORTANT DATA\n";
+    const QByteArray report = Record(kPrincipalMessage);
+    QTest::newRow("save as, yes") << "mnuSaveAs" << "keep.txt" << true << true << report;
+    QTest::newRow("save as, no") << "mnuSaveAs" << "keep.txt" << true << false << old;
+    QTest::newRow("save as, typed without .txt") << "mnuSaveAs" << "keep" << true << false << old;
+    QTest::newRow("first save, yes") << "mnuSave" << "keep" << true << true << report;
+    QTest::newRow("first save, no") << "mnuSave" << "keep.txt" << true << false << old;
+    QTest::newRow("save as, other name") << "mnuSaveAs" << "keep.TXT" << false << false << old;
+    QTest::newRow("append to") << "mnuAppendTo" << "keep.txt" << false << false << old + report;
+    QTest::newRow("first append") << "mnuAppend" << "keep" << false << false << old + report;
+  }
+
+  // Asked about the file really written; No keeps both the file and the
+  // remembered name, so the next Save shows the dialog again.
+  void replacingAnExistingFileAsks() {
+    QFETCH(QString, entry);
+    QFETCH(QString, chosen);
+    QFETCH(bool, asked);
+    QFETCH(bool, replace);
+    QFETCH(QByteArray, contents);
+    WriteBytes(path("keep.txt"), "IMPORTANT DATA\n");
+    LayoutWindow& report = table("0");
+    dialogs().prepareSaveAnswer(path(chosen));
+    if (asked) dialogs().prepareReplaceAnswer(replace);
+    Choose(report, entry);
+
+    const auto questions = dialogs().takeReplaceQuestions();
+    QCOMPARE(questions.size(), asked ? 1 : 0);
+    if (asked) {
+      QCOMPARE(questions[0], (RecordedQuestion{&report, "Save Drop Table As...", path("keep.txt")}));
+    }
+    QCOMPARE(Contents(path("keep.txt")), contents);
+    QCOMPARE(dialogs().takeSaveRequests().size(), 1);
+
+    const bool nameKept = !asked || replace;
+    if (!nameKept) dialogs().prepareSaveAnswer(std::nullopt);
+    Choose(report, "mnuSave");
+    const auto again = dialogs().takeSaveRequests();
+    QCOMPARE(again.size(), nameKept ? 0 : 1);
+    if (!nameKept) QCOMPARE(again[0].proposedName, QString());
+  }
+
   void closingTheWindowForgetsTheName() {
     LayoutWindow& first = table("0");
     dialogs().prepareSaveAnswer(path("old"));
@@ -269,11 +318,13 @@ class ReportFilesTest : public AppTestCase {
     LayoutWindow& report = table();
     const qsizetype descriptors = OpenDescriptors();
     dialogs().prepareSaveAnswer(path("report.txt"));
+    if (entry == "mnuSave") dialogs().prepareReplaceAnswer(true);
     {
       const FileSizeLimit limit(100);
       Choose(report, entry);
     }
     QCOMPARE(dialogs().takeSaveRequests().size(), 1);
+    QCOMPARE(dialogs().takeReplaceQuestions().size(), entry == "mnuSave" ? 1 : 0);
     const auto messages = dialogs().takeMessages();
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].prompt.endsWith(Reason(EFBIG)), qPrintable(messages[0].prompt));

@@ -124,14 +124,16 @@ class ReportWindowTest : public AppTestCase {
     QVERIFY(report.findChild<QMenu*>("mnuFile")->actions().contains(print));
   }
 
-  // Closing unloads the window: the next request builds it afresh, placed
-  // again and holding only the new report.
+  // Closing unloads the window, edits discarded: the next request builds it
+  // afresh, placed again and holding only the new report.
   void closedWindowComesBackPlacedAndEmpty() {
     LayoutWindow& first = RequestTable(fixture(), "10000", "7.5", "1");
     first.move(300, 300);
     first.resize(600, 500);
     ReportTextBox(first).appendPlainText("typed by the user");
+    fixture().dialogs().prepareSaveChangesAnswer(UnsavedChanges::Discard);
     first.close();
+    QCOMPARE(fixture().dialogs().takeSaveChangesQuestions().size(), 1);
     QCOMPARE(fixture().app().loadedReportWindow(), nullptr);
 
     LayoutWindow& fresh = fixture().app().reportWindow();
