@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QSettings>
 
 namespace sw::ui {
 
@@ -46,6 +47,14 @@ void QtDialogs::message(QWidget* parent, const QString& title, const QString& pr
 std::optional<QString> QtDialogs::askSaveFileName(QWidget* parent, const QString& title,
                                                   const QString& filter,
                                                   const QString& proposedName) {
+  // Keeps the dialog's history and last folder out of the user's settings:
+  // the program stores nothing between runs.
+  if (!dialogSettings_) {
+    dialogSettings_ = std::make_unique<QTemporaryDir>();
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+      QSettings::setPath(format, QSettings::UserScope, dialogSettings_->path());
+    }
+  }
   // The same dialog serves appending, where an existing file is the point,
   // so it never asks whether to replace one; saving asks itself, about the
   // file it really writes.

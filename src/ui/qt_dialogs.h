@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "ui/dialogs.h"
@@ -27,6 +28,11 @@ class QtDialogs final : public Dialogs {
   bool confirmReplace(QWidget* parent, const QString& title, const QString& fileName) override;
   UnsavedChanges askSaveChanges(QWidget* parent, const QString& title,
                                 const QString& prompt) override;
+
+ private:
+  // Holds what the file dialog would otherwise keep in the user's settings
+  // (its history and last folder); removed when the program ends.
+  std::unique_ptr<QTemporaryDir> dialogSettings_;
 };
 
 }  // namespace sw::ui

@@ -1,4 +1,9 @@
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -12,6 +17,11 @@ using namespace sw::ui;
 namespace {
 
 using MakeQuestion = std::function<std::unique_ptr<QMessageBox>()>;
+
+QByteArray ContentsOf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 }  // namespace
 
@@ -79,6 +89,30 @@ class DialogsTest : public QObject {
     QCOMPARE(save->text(), QString("one\ntwo"));
     QCOMPARE(save->standardButtons(),
              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+  }
+
+  // The file dialog's history lives only as long as the program: nothing
+  // in the user's settings, and its own folder is gone afterwards.
+  void fileDialogKeepsNoHistory() {
+    const QString userSettings = QSettings(QSettings::UserScope, "QtProject").fileName();
+    const QByteArray before = ContentsOf(userSettings);
+    QTemporaryDir dir;
+    const QString chosen = dir.filePath("report.txt");
+    QString sessionSettings;
+    {
+      QtDialogs dialogs;
+      QTimer::singleShot(0, [chosen] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        dialog->selectFile(chosen);
+        QMetaObject::invokeMethod(dialog, &QDialog::accept);
+      });
+      QCOMPARE(dialogs.askSaveFileName(nullptr, "Save Drop Table As...", "*.txt", ""), chosen);
+      sessionSettings = QSettings(QSettings::UserScope, "QtProject").fileName();
+      QVERIFY(ContentsOf(sessionSettings).contains("history"));
+    }
+    QCOMPARE(ContentsOf(userSettings), before);
+    QVERIFY(!QFileInfo::exists(QFileInfo(sessionSettings).path()));
   }
 
   // A dialog that bypasses the recording seam is closed and reported, so a
