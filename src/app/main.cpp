@@ -2,6 +2,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "display_platform.h"
 #include "numeric/locale_separators.h"
@@ -22,19 +24,47 @@ bool DisplayAvailable() {
   return false;
 }
 
-QtMessageHandler defaultMessageHandler = nullptr;
+struct HeldMessage {
+  QtMsgType type;
+  std::string category;
+  QString text;
+};
 
-// Qt aborts when no platform can start, for instance when DISPLAY names an X
-// server that cannot be reached; say so plainly and exit instead.
-void ExitOnPlatformFailure(QtMsgType type, const QMessageLogContext& context,
-                           const QString& message) {
+QtMessageHandler defaultMessageHandler = nullptr;
+std::vector<HeldMessage> heldMessages;
+const sw::app::RuntimeDirectory* runtimeDirectory = nullptr;
+
+std::string PlatformsAsked() {
+  const char* platforms = std::getenv("QT_QPA_PLATFORM");
+  return platforms == nullptr ? std::string() : platforms;
+}
+
+// While the platform starts, Qt's lines are held back: a platform of the list
+// that fails before a later one takes over is no news to the user, and when
+// none starts the program's own line says so. Qt aborts when no platform can
+// start; exit plainly instead.
+void HoldPlatformMessages(QtMsgType type, const QMessageLogContext& context,
+                          const QString& message) {
   if (type != QtFatalMsg) {
-    defaultMessageHandler(type, context, message);
+    heldMessages.push_back({type, context.category == nullptr ? "" : context.category, message});
     return;
   }
-  std::cerr << "sumwright: cannot open the display (set DISPLAY to a running X server, "
-               "or QT_QPA_PLATFORM=offscreen)\n";
+  std::cerr << sw::app::DisplayFailureMessage(PlatformsAsked()) << '\n';
+  if (runtimeDirectory != nullptr) runtimeDirectory->removeIfUnused();
   std::_Exit(EXIT_FAILURE);
+}
+
+// Passes the held lines on, unless the platform that started is a fallback.
+void ReleasePlatformMessages() {
+  const std::string platforms = PlatformsAsked();
+  const std::string first = platforms.substr(0, platforms.find(';'));
+  if (QGuiApplication::platformName().toStdString() == first) {
+    for (const HeldMessage& held : heldMessages) {
+      const QMessageLogContext context(nullptr, 0, nullptr, held.category.c_str());
+      defaultMessageHandler(held.type, context, held.text);
+    }
+  }
+  heldMessages.clear();
 }
 
 }  // namespace
@@ -46,20 +76,22 @@ int main(int argc, char* argv[]) {
     return EXIT_SUCCESS;
   }
   if (!DisplayAvailable()) {
-    std::cerr << "sumwright: no display available (set DISPLAY, or QT_QPA_PLATFORM=offscreen)\n";
+    std::cerr << sw::app::kNoDisplayMessage << '\n';
     return EXIT_FAILURE;
   }
 
-  sw::app::NameRuntimeDirectoryWhenUnset();
+  const sw::app::RuntimeDirectory runtime;
+  runtimeDirectory = &runtime;
   sw::app::PreferX11WhenUnchosen();
-  defaultMessageHandler = qInstallMessageHandler(ExitOnPlatformFailure);
+  defaultMessageHandler = qInstallMessageHandler(HoldPlatformMessages);
   QApplication application(argc, argv);
   qInstallMessageHandler(defaultMessageHandler);
+  ReleasePlatformMessages();
   QApplication::setWindowIcon(sw::ui::UmbrellaIcon());
   // Lets desktop shells match the window to its menu entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sumwright"));
-  // The program ends when the calculator on screen is closed, not when the
-  // last visible window happens to be hidden by a switch.
+  // The program ends when the user has closed every window on screen, not
+  // when the last visible window happens to be hidden by a switch.
   QApplication::setQuitOnLastWindowClosed(false);
 
   sw::ui::QtDialogs dialogs;
