@@ -1,7 +1,9 @@
 #include "ui/umbrella_icon.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace sw::ui {
 namespace {
@@ -53,11 +55,45 @@ QPixmap DrawUmbrella(int size) {
   return pixmap;
 }
 
-QIcon UmbrellaIcon() {
-  QIcon icon;
-  icon.addPixmap(DrawUmbrella(kLargeSize));
-  icon.addPixmap(DrawUmbrella(kSmallSize));
-  return icon;
-}
+namespace {
+
+// Draws the umbrella afresh at whatever size is asked for, so that a title
+// bar or task bar at a high scale gets a sharp image rather than an enlarged
+// 32 x 32 one.
+class UmbrellaEngine final : public QIconEngine {
+ public:
+  QIconEngine* clone() const override { return new UmbrellaEngine; }
+
+  QString key() const override { return QStringLiteral("sumwright-umbrella"); }
+
+  QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+    // The window system takes these sizes for a window's icon.
+    return {{kSmallSize, kSmallSize}, {kLargeSize, kLargeSize}, {64, 64}, {128, 128}};
+  }
+
+  QSize actualSize(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+    const int side = std::min(size.width(), size.height());
+    return {side, side};
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return scaledPixmap(size, mode, state, 1.0);
+  }
+
+  // `size` is in the device's pixels already.
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/,
+                       qreal /*scale*/) override {
+    return DrawUmbrella(std::max(std::min(size.width(), size.height()), 1));
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal scale = painter->device()->devicePixelRatio();
+    painter->drawPixmap(rect, scaledPixmap(rect.size() * scale, mode, state, scale));
+  }
+};
+
+}  // namespace
+
+QIcon UmbrellaIcon() { return QIcon(new UmbrellaEngine); }
 
 }  // namespace sw::ui

@@ -350,11 +350,36 @@ class LayoutTest : public QObject {
     }
   }
 
+  void umbrellaIconAtEveryScale_data() {
+    QTest::addColumn<int>("size");
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<int>("drawn");
+    QTest::newRow("16") << 16 << 1.0 << 16;
+    QTest::newRow("32") << 32 << 1.0 << 32;
+    QTest::newRow("16 at scale 2") << 16 << 2.0 << 32;
+    QTest::newRow("32 at scale 2") << 32 << 2.0 << 64;
+    QTest::newRow("24 at scale 1.5") << 24 << 1.5 << 36;
+    QTest::newRow("128") << 128 << 1.0 << 128;
+  }
+
+  // Drawn afresh at the size the screen needs; 16 and 32 are the design's.
+  void umbrellaIconAtEveryScale() {
+    QFETCH(int, size);
+    QFETCH(qreal, scale);
+    QFETCH(int, drawn);
+    const QPixmap pixmap = UmbrellaIcon().pixmap(QSize(size, size), scale);
+    QCOMPARE(pixmap.size(), QSize(drawn, drawn));
+    QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    image.setDevicePixelRatio(1.0);
+    QCOMPARE(image, DrawUmbrella(drawn).toImage().convertToFormat(QImage::Format_ARGB32));
+  }
+
   void umbrellaIcon() {
     auto loan = BuildWindow(LoanWindowDesign());
     const QList<QSize> sizes = loan->windowIcon().availableSizes();
     QVERIFY(sizes.contains(QSize(32, 32)));
     QVERIFY(sizes.contains(QSize(16, 16)));
+    QVERIFY(sizes.contains(QSize(128, 128)));
 
     auto colours = [](const QPixmap& pixmap) {
       const QImage image = pixmap.toImage();
