@@ -80,17 +80,6 @@ class DialogsTest : public QObject {
     QCOMPARE(box->exec(), answer);
   }
 
-  void questionTexts() {
-    auto replace = MakeReplaceQuestion(nullptr, "Save Drop Table As...", "/home/user/keep.txt");
-    QCOMPARE(replace->windowTitle(), QString("Save Drop Table As..."));
-    QCOMPARE(replace->text(), QString("keep.txt already exists.\nDo you want to replace it?"));
-    QCOMPARE(replace->standardButtons(), QMessageBox::Yes | QMessageBox::No);
-    auto save = MakeSaveChangesQuestion(nullptr, "Sumwright", "one\r\ntwo");
-    QCOMPARE(save->text(), QString("one\ntwo"));
-    QCOMPARE(save->standardButtons(),
-             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-  }
-
   // The file dialog's history lives only as long as the program: nothing
   // in the user's settings, and its own folder is gone afterwards.
   void fileDialogKeepsNoHistory() {

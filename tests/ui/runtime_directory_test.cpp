@@ -53,14 +53,6 @@ class RuntimeDirectoryTest : public QObject {
     const QStringList left = QDir(temp.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     QCOMPARE(left.size(), remains ? 1 : 0);
   }
-
-  void aRuntimeDirectoryThatIsSetStays() {
-    QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-    { const RuntimeDirectory named; }
-    QCOMPARE(qEnvironmentVariable("XDG_RUNTIME_DIR"), runtime.path());
-    QVERIFY(QFileInfo(runtime.path()).isDir());
-  }
 };
 
 QTEST_GUILESS_MAIN(RuntimeDirectoryTest)
