@@ -26,7 +26,8 @@ bool DisplayAvailable() {
 
 struct HeldMessage {
   QtMsgType type;
-  std::string category;
+  // A logging category's name, which lives as long as the program.
+  const char* category;
   QString text;
 };
 
@@ -46,7 +47,7 @@ std::string PlatformsAsked() {
 void HoldPlatformMessages(QtMsgType type, const QMessageLogContext& context,
                           const QString& message) {
   if (type != QtFatalMsg) {
-    heldMessages.push_back({type, context.category == nullptr ? "" : context.category, message});
+    heldMessages.push_back({type, context.category, message});
     return;
   }
   std::cerr << sw::app::DisplayFailureMessage(PlatformsAsked()) << '\n';
@@ -60,7 +61,7 @@ void ReleasePlatformMessages() {
   const std::string first = platforms.substr(0, platforms.find(';'));
   if (QGuiApplication::platformName().toStdString() == first) {
     for (const HeldMessage& held : heldMessages) {
-      const QMessageLogContext context(nullptr, 0, nullptr, held.category.c_str());
+      const QMessageLogContext context(nullptr, 0, nullptr, held.category);
       defaultMessageHandler(held.type, context, held.text);
     }
   }
