@@ -1,5 +1,8 @@
 #include <benchmark/benchmark.h>
 
+#include <charconv>
+#include <string>
+
 #include "loan/amortization.h"
 #include "numeric/growth_factor.h"
 #include "loan/rate_search.h"
@@ -56,6 +59,51 @@ void BM_AmortizationReportLargestNaive(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(NaiveReport(table));
 }
 BENCHMARK(BM_AmortizationReportLargestNaive)->Unit(benchmark::kMillisecond);
+
+const Amortization& LargestTable() {
+  static const Amortization table =
+      std::get<Amortization>(ComputeAmortization("100000", "0.01", "2730"));
+  return table;
+}
+
+// Time per row of the table.
+benchmark::Counter PerRow(const Amortization& table) {
+  return benchmark::Counter(static_cast<double>(table.rows.size()),
+                            benchmark::Counter::kIsIterationInvariantRate |
+                                benchmark::Counter::kInvert);
+}
+
+// The report's rows, title and headers included.
+void BM_ReportTextPerRow(benchmark::State& state) {
+  const Amortization& table = LargestTable();
+  for (auto _ : state) benchmark::DoNotOptimize(FormatAmortization(table));
+  state.counters["per_row"] = PerRow(table);
+}
+BENCHMARK(BM_ReportTextPerRow)->Unit(benchmark::kMillisecond);
+
+// The floor for the rows: the same four values written by the standard
+// library at two decimals, without rounding rules, grouping or padding.
+void BM_ToCharsPerRow(benchmark::State& state) {
+  const Amortization& table = LargestTable();
+  for (auto _ : state) {
+    std::string text;
+    text.reserve(table.rows.size() * 48);
+    for (const AmortizationRow& row : table.rows) {
+      char line[128];
+      char* end = std::to_chars(line, line + sizeof line, row.month).ptr;
+      for (const double value : {row.interest, row.principal, row.balance}) {
+        *end++ = ' ';
+        *end++ = ' ';
+        end = std::to_chars(end, line + sizeof line, value, std::chars_format::fixed, 2).ptr;
+      }
+      *end++ = '\n';
+      text.append(line, end);
+    }
+    benchmark::DoNotOptimize(text);
+  }
+  state.counters["per_row"] = PerRow(table);
+}
+BENCHMARK(BM_ToCharsPerRow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace sw

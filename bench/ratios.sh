@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Prints, from one run on this machine, how far the calculator stands above
+# what it is built on:
+#   report path      the largest table from the menu choice to the painted
+#                    text, over a bare text box given the same text
+#   start-up         exec to the loan window mapped, over a minimal Qt window
+#   resident memory  after start, over the same minimal Qt window
+#   row formatting   the report text per row, over std::to_chars of the same
+#                    four values at two decimals
+# Each pair is measured side by side, interleaved, and compared by medians.
+# Needs the bench preset built and Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bin=${1:-build/bench/bench}
+app=${2:-build/bench/src/app/sumwright}
+
+work=$(mktemp -d)
+xvfb=
+cleanup() {
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Median line of a benchmark in the console output, real time.
+median() { awk -v name="$1" 'index($1, name) == 1 && $1 ~ /_median$/ { print $2 }' "$2"; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+interleaved=(--benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true)
+
+echo "== report path (headless), median of 9 repetitions of 5"
+QT_QPA_PLATFORM=offscreen "$bin/report_window_benchmark" "${interleaved[@]}" 2>/dev/null \
+  --benchmark_filter='BM_(RequestUntilPainted|ToolkitFloor)LargestTable' | tee "$work/report"
+
+echo "== row formatting, median of 9 repetitions"
+"$bin/core_benchmarks" "${interleaved[@]}" --benchmark_repetitions=9 \
+  --benchmark_filter='BM_(ReportText|ToChars)PerRow' | tee "$work/rows"
+
+echo "== start-up under Xvfb, no window manager"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+DISPLAY=":$(cat "$work/display")" "$bin/startup_benchmark" 9 "$app" "$bin/minimal_window" \
+  | tee "$work/startup"
+
+report=$(median BM_RequestUntilPaintedLargestTable "$work/report")
+floor=$(median BM_ToolkitFloorLargestTable "$work/report")
+rows=$(median BM_ReportTextPerRow "$work/rows")
+tochars=$(median BM_ToCharsPerRow "$work/rows")
+echo
+echo "report path      $(ratio "$report" "$floor") x toolkit floor ($report ms / $floor ms)"
+awk '/^start-up/ { print "start-up         " $NF " x minimal Qt window (" $3 " ms / " $6 " ms)" }
+     /^resident/ { print "resident memory  " $NF " x minimal Qt window (" $4 " MiB / " $7 " MiB)" }' \
+  "$work/startup"
+echo "row formatting   $(ratio "$rows" "$tochars") x std::to_chars ($rows ms / $tochars ms per table)"
