@@ -37,7 +37,7 @@ ExitCode WriteText(const Amortization& table, const ScheduleRequest& request,
   if (request.append->count() > 0) {
     return SaveReport(report, request.appendName, WriteMode::Append, err);
   }
-  WriteReportLines(report, out);
+  out << report;
   return ExitCode::kSuccess;
 }
 

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <string>
 
-#include "report/amortization_report.h"
+#include "loan/amortization.h"
 
 namespace sw::cli {
 namespace {
@@ -23,16 +23,6 @@ void WriteJsonRow(const AmortizationRow& row, std::ostream& out) {
 }
 
 }  // namespace
-
-void WriteReportLines(std::string_view reportText, std::ostream& out) {
-  std::size_t start = 0;
-  for (auto lineBreak = reportText.find(kReportLineBreak); lineBreak != std::string_view::npos;
-       lineBreak = reportText.find(kReportLineBreak, start)) {
-    out << reportText.substr(start, lineBreak - start) << '\n';
-    start = lineBreak + kReportLineBreak.size();
-  }
-  out << reportText.substr(start);
-}
 
 void WriteCsv(const Amortization& table, std::ostream& out) {
   out << "month,interest,principal,balance\n";

@@ -7,11 +7,9 @@
 
 namespace sw {
 
-// Report lines are joined by carriage return and line feed.
-inline constexpr std::string_view kReportLineBreak = "\r\n";
-
-// Title, two header lines and one row a month, every line ending in CRLF;
-// numbers written with `separators`.
+// Title, two header lines and one row a month, every line ending in a line
+// feed, as the report window's text box takes it (a report file writes
+// CR LF); numbers written with `separators`.
 std::string FormatAmortization(const Amortization& table, const Separators& separators = {});
 
 // The report text for the three field texts, read and written with

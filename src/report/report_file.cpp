@@ -4,6 +4,7 @@ namespace sw {
 namespace {
 
 constexpr std::string_view kExtension = ".txt";
+constexpr std::string_view kLineBreak = "\r\n";
 
 // Length of the UTF-8 sequence that starts with `lead`, or 0 if `lead`
 // cannot start one.
@@ -27,7 +28,7 @@ std::string ReportFileName(std::string_view chosenName) {
 
 std::string ReportFileRecord(std::string_view utf8Text) {
   std::string record = "\"";
-  record.reserve(utf8Text.size() + 4);
+  record.reserve(utf8Text.size() + utf8Text.size() / 16 + 4);
   for (std::size_t i = 0; i < utf8Text.size();) {
     const auto lead = static_cast<unsigned char>(utf8Text[i]);
     std::size_t length = SequenceLength(lead);
@@ -36,7 +37,9 @@ std::string ReportFileRecord(std::string_view utf8Text) {
         length = 0;
       }
     }
-    if (length == 1) {
+    if (lead == '\n') {
+      record += kLineBreak;
+    } else if (length == 1) {
       record += static_cast<char>(lead);
     } else if (length == 2) {
       const unsigned codePoint = ((lead & 0x1Fu) << 6) | (utf8Text[i + 1] & 0x3Fu);
@@ -46,7 +49,8 @@ std::string ReportFileRecord(std::string_view utf8Text) {
     }
     i += length == 0 ? 1 : length;
   }
-  record += "\"\r\n";
+  record += '"';
+  record += kLineBreak;
   return record;
 }
 

@@ -9,8 +9,10 @@ namespace sw {
 // ".txt" (case-sensitive).
 std::string ReportFileName(std::string_view chosenName);
 
-// One quoted record: '"', the text, '"', CR LF. The text is UTF-8; each
-// character of Latin-1 is written as its one byte, any other as '?'.
+// One quoted record: '"', the text, '"', CR LF. The text is UTF-8 with its
+// lines ended by line feeds, as the report window shows them; each line
+// feed is written as CR LF, each other character of Latin-1 as its one
+// byte, any other as '?'.
 std::string ReportFileRecord(std::string_view utf8Text);
 
 }  // namespace sw

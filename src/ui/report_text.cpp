@@ -14,13 +14,12 @@ bool IsLineBreak(QChar c) {
 }  // namespace
 
 QString ToBoxText(std::string_view reportText) {
-  return QString::fromUtf8(reportText.data(), static_cast<qsizetype>(reportText.size()))
-      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return QString::fromUtf8(reportText.data(), static_cast<qsizetype>(reportText.size()));
 }
 
 std::string ToReportText(const QString& boxText) {
   QString report;
-  report.reserve(boxText.size() + boxText.size() / 16);
+  report.reserve(boxText.size());
   for (qsizetype i = 0; i < boxText.size(); ++i) {
     const QChar c = boxText[i];
     if (!IsLineBreak(c)) {
@@ -28,7 +27,7 @@ std::string ToReportText(const QString& boxText) {
       continue;
     }
     if (c == u'\r' && i + 1 < boxText.size() && boxText[i + 1] == u'\n') ++i;
-    report.append(QStringLiteral("\r\n"));
+    report.append(u'\n');
   }
   return report.toStdString();
 }

@@ -8,15 +8,16 @@ class QPlainTextEdit;
 
 namespace sw::ui {
 
-// Report text joins its lines with "\r\n"; the text box holds one block per
-// line. These are the only conversions between the two, so what the
-// report builds, what the box shows and what the file commands write agree.
+// Report text ends its lines with "\n", as the text box holds them (one
+// block per line); only a report file writes "\r\n". These are the only
+// conversions between report text and the box, so what the report builds,
+// what the box shows and what the file commands write agree.
 
-// The report's text as the box takes it: UTF-8 decoded, "\r\n" as "\n".
+// The report's text as the box takes it: UTF-8 decoded.
 QString ToBoxText(std::string_view reportText);
 
 // The box's text as a report: every line break, whether typed, pasted or
-// set ("\n", "\r\n", a lone "\r", U+2028, U+2029), becomes "\r\n"; UTF-8.
+// set ("\n", "\r\n", a lone "\r", U+2028, U+2029), becomes "\n"; UTF-8.
 std::string ToReportText(const QString& boxText);
 
 // Replaces the box's whole text at once, without an undo step.

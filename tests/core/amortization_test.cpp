@@ -14,7 +14,7 @@ namespace {
 
 std::string Lines(std::initializer_list<const char*> lines) {
   std::string text;
-  for (const char* line : lines) text += std::string{line} + "\r\n";
+  for (const char* line : lines) text += std::string{line} + "\n";
   return text;
 }
 
@@ -41,7 +41,7 @@ TEST(AmortizationReport, ThirtyYearsBeginsAndEndsAsExpected) {
                                       "    Interest Principal Principal",
                                       "001  500.00  99.55  99,900.45",
                                       "002  499.50  100.05  99,800.40"})));
-  EXPECT_TRUE(text.ends_with("\r\n360  02.98  596.57  0.00\r\n")) << text.substr(text.size() - 60);
+  EXPECT_TRUE(text.ends_with("\n360  02.98  596.57  0.00\n")) << text.substr(text.size() - 60);
   EXPECT_EQ(LineCount(text), 363u);
 }
 
@@ -62,7 +62,7 @@ TEST_P(AmortizationReportInLocale, BeginsWith) {
   const std::string text = AmortizationReport(principal, rate, "1", separators);
   EXPECT_TRUE(text.starts_with(start)) << text.substr(0, start.size());
   EXPECT_TRUE(text.ends_with("012  05" + separators.decimal + "39  862" + separators.decimal +
-                             "19  0" + separators.decimal + "00\r\n"));
+                             "19  0" + separators.decimal + "00\n"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AmortizationReport, YearsRoundHalfToEven) {
   for (const char* years : {"1.5", "2.5"}) {
     const std::string text = AmortizationReport("1000", "6", years);
-    EXPECT_NE(text.find("% for 2 years\r\n"), std::string::npos) << years;
+    EXPECT_NE(text.find("% for 2 years\n"), std::string::npos) << years;
     EXPECT_EQ(LineCount(text), 27u) << years;
   }
 }
@@ -135,9 +135,9 @@ TEST(AmortizationReport, YearsRoundHalfToEven) {
 TEST(AmortizationReport, LargestTable) {
   const std::string text = AmortizationReport("100000", "0.01", "2730");
   EXPECT_EQ(LineCount(text), 32763u);
-  EXPECT_NE(text.find("\r\n007  "), std::string::npos);
-  EXPECT_NE(text.find("\r\n1000  "), std::string::npos);
-  EXPECT_NE(text.find("\r\n32760  "), std::string::npos);
+  EXPECT_NE(text.find("\n007  "), std::string::npos);
+  EXPECT_NE(text.find("\n1000  "), std::string::npos);
+  EXPECT_NE(text.find("\n32760  "), std::string::npos);
 }
 
 }  // namespace

@@ -46,8 +46,10 @@ TEST_P(ReportFileRecordGives, Bytes) { EXPECT_EQ(ReportFileRecord(GetParam().tex
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReportFileRecordGives,
     testing::Values(RecordCase{"Plain", "abc", "\"abc\"\r\n"}, RecordCase{"Empty", "", "\"\"\r\n"},
-                    RecordCase{"InnerQuotesAndLineBreak", "say \"hi\"\r\nbye",
+                    RecordCase{"InnerQuotesAndLineBreak", "say \"hi\"\nbye",
                                "\"say \"hi\"\r\nbye\"\r\n"},
+                    RecordCase{"EveryLineFeedGetsItsCarriageReturn", "\n\na\r\n",
+                               "\"\r\n\r\na\r\r\n\"\r\n"},
                     RecordCase{"Latin1OneByteEach", "caf\xC3\xA9 \xC3\xBF", "\"caf\xE9 \xFF\"\r\n"},
                     RecordCase{"BeyondLatin1BecomesQuestionMark", "\xE2\x82\xAC 5 \xF0\x9F\x98\x80",
                                "\"? 5 ?\"\r\n"},
@@ -58,8 +60,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReportFileRecord, TableEndsWithLoneClosingQuoteLine) {
   const std::string text = AmortizationReport("10000", "7.5", "1");
   const std::string record = ReportFileRecord(text);
-  EXPECT_EQ(record, "\"" + text + "\"\r\n");
-  EXPECT_TRUE(record.ends_with("0.00\r\n\"\r\n"));
+  EXPECT_TRUE(record.starts_with("\"Amortization Table for 10,000.00 at 7.500% for 1 years\r\n"))
+      << record.substr(0, 60);
+  EXPECT_TRUE(record.ends_with("\r\n012  05.39  862.19  0.00\r\n\"\r\n"));
+  EXPECT_EQ(record.size(), 1 + text.size() + 15 + 3);
 }
 
 // A no-break space that groups digits is the one byte 0xA0 in the file.

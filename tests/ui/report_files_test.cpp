@@ -20,7 +20,8 @@ namespace {
 
 const QByteArray kPrincipalMessage = "Please fill in the Principal of the loan";
 
-QByteArray Record(const QByteArray& text) { return '"' + text + "\"\r\n"; }
+// A report file holds CR LF where the report window shows a line break.
+QByteArray Record(QByteArray text) { return '"' + text.replace("\n", "\r\n") + "\"\r\n"; }
 
 QByteArray Contents(const QString& path) {
   QFile file(path);

@@ -12,30 +12,30 @@ class ReportTextTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void everyLineBreakBecomesCrLf_data() {
+  void everyLineBreakBecomesLineFeed_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<std::string>("report");
     QTest::newRow("empty") << "" << std::string();
     QTest::newRow("one line") << "abc" << std::string("abc");
-    QTest::newRow("line feeds") << "a\nb\n" << std::string("a\r\nb\r\n");
-    QTest::newRow("pairs stay pairs") << "a\r\nb" << std::string("a\r\nb");
-    QTest::newRow("lone carriage return") << "a\rb\r" << std::string("a\r\nb\r\n");
-    QTest::newRow("line feed then carriage return") << "a\n\rb" << std::string("a\r\n\r\nb");
+    QTest::newRow("line feeds") << "a\nb\n" << std::string("a\nb\n");
+    QTest::newRow("pairs become one") << "a\r\nb" << std::string("a\nb");
+    QTest::newRow("lone carriage return") << "a\rb\r" << std::string("a\nb\n");
+    QTest::newRow("line feed then carriage return") << "a\n\rb" << std::string("a\n\nb");
     QTest::newRow("unicode separators")
         << QString("a") + QChar::LineSeparator + "b" + QChar::ParagraphSeparator + "c"
-        << std::string("a\r\nb\r\nc");
+        << std::string("a\nb\nc");
     QTest::newRow("other characters as UTF-8")
         << QString::fromUtf8("\"é\xC2\xA0€\"") << std::string("\"é\xC2\xA0€\"");
   }
 
-  void everyLineBreakBecomesCrLf() {
+  void everyLineBreakBecomesLineFeed() {
     QFETCH(QString, box);
     QFETCH(std::string, report);
     QCOMPARE(ToReportText(box), report);
   }
 
   void reportTextRoundTripsThroughTheBox() {
-    const std::string report = "first \"line\"\r\n\r\n\xC2\xA0third\r\n";
+    const std::string report = "first \"line\"\n\n\xC2\xA0third\n";
     QPlainTextEdit box;
     SetReportText(box, report);
     QCOMPARE(box.blockCount(), 4);
@@ -46,7 +46,7 @@ class ReportTextTest : public QObject {
 
   // Enter starts a new block, Shift+Enter a line inside one; both are line
   // breaks of the report.
-  void typedLineBreaksAreCrLf() {
+  void typedLineBreaksAreLineFeeds() {
     QPlainTextEdit box;
     QTest::keyClicks(&box, "a");
     QTest::keyClick(&box, Qt::Key_Return);
@@ -54,7 +54,7 @@ class ReportTextTest : public QObject {
     QTest::keyClick(&box, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClicks(&box, "c");
     box.insertPlainText("\rd");
-    QCOMPARE(ReportText(box), std::string("a\r\nb\r\nc\r\nd"));
+    QCOMPARE(ReportText(box), std::string("a\nb\nc\nd"));
   }
 };
 
