@@ -1,5 +1,6 @@
 #include "ui/calculator_app.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 #include "calculations/window_names.h"
@@ -27,6 +28,11 @@ std::unique_ptr<LayoutWindow> BuildCalculatorWindow(const WindowLayout& design) 
 CalculatorApp::CalculatorApp(Dialogs& dialogs, Separators separators)
     : dialogs_(dialogs), separators_(std::move(separators)) {
   KeepDefaultFaceProportional();
+  // Menus stay in their windows on every desktop. Said for the whole
+  // program, this also keeps Qt from asking the session bus for a
+  // desktop-wide menu bar, connecting to it before the first window is
+  // shown, only for each window to decline that menu bar.
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
 }
 
 CalculatorApp::~CalculatorApp() = default;
