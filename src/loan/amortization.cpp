@@ -1,6 +1,6 @@
 #include "loan/amortization.h"
 
-#include "loan/amortization_messages.h"
+#include "calculations/amortization_messages.h"
 #include "loan/payment.h"
 #include "loan/remaining.h"
 #include "numeric/calc_failure.h"

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "calculations/drawdown_messages.h"
+#include "calculations/loan_messages.h"
 #include "case_name.h"
 #include "cli_process.h"
-#include "drawdown/messages.h"
-#include "loan/messages.h"
 
 namespace sw::cli_test {
 namespace {

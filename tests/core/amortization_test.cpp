@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
+#include "calculations/amortization_messages.h"
 #include "case_name.h"
-#include "loan/amortization_messages.h"
 #include "locale_separators.h"
 #include "report/amortization_report.h"
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "calculations/drawdown_fields.h"
 #include "case_name.h"
-#include "drawdown/drawdown_fields.h"
 #include "field_result.h"
 #include "locale_separators.h"
 #include "numeric/field_value.h"

@@ -1,8 +1,8 @@
 #include <QTest>
 
 #include "app_test_case.h"
+#include "calculations/loan_messages.h"
 #include "field_snapshot.h"
-#include "loan/messages.h"
 
 using namespace sw::ui;
 using namespace sw::ui::test;

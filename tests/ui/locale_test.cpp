@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "app_fixture.h"
+#include "calculations/loan_messages.h"
 #include "field_snapshot.h"
-#include "loan/messages.h"
 #include "numeric/locale_separators.h"
 #include "report_request.h"
 #include "ui/report_window.h"

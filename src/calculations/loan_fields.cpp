@@ -1,4 +1,4 @@
-#include "loan/loan_fields.h"
+#include "calculations/loan_fields.h"
 
 #include "loan/payment.h"
 #include "loan/rate_search.h"

@@ -1,4 +1,4 @@
-#include "drawdown/drawdown_fields.h"
+#include "calculations/drawdown_fields.h"
 
 #include "drawdown/drawdown.h"
 #include "numeric/field_value.h"
