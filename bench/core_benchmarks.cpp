@@ -4,6 +4,7 @@
 #include "numeric/growth_factor.h"
 #include "loan/rate_search.h"
 #include "numeric/calc_failure.h"
+#include "calculations/amortization_table.h"
 #include "report/amortization_report.h"
 
 namespace sw {

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "calculations/amortization_messages.h"
+#include "calculations/amortization_table.h"
 #include "fuzz_support.h"
 #include "loan/amortization.h"
 #include "numeric/calc_failure.h"

@@ -5,6 +5,8 @@
 #include <variant>
 #include <vector>
 
+#include "calculations/amortization_table.h"
+#include "calculations/field_calculations.h"
 #include "cli/field_options.h"
 #include "cli/report_saving.h"
 #include "cli/schedule_formats.h"
@@ -66,12 +68,12 @@ ExitCode Run(const ScheduleRequest& request, std::ostream& out, std::ostream& er
 }  // namespace
 
 void AddScheduleCommand(CLI::App& app, CommandTable& commands) {
-  CLI::App* parser = app.add_subcommand(std::string(kScheduleName),
-                                        "Month-by-month amortization table of a loan");
+  CLI::App* parser = app.add_subcommand(std::string(kAmortizationTable.id),
+                                        std::string(kAmortizationTable.summary));
   auto request = std::make_shared<ScheduleRequest>();
   std::string* const texts[] = {&request->principal, &request->rate, &request->years};
-  for (std::size_t i = 0; i < kScheduleInputs.size(); ++i) {
-    AddFieldOption(*parser, kScheduleInputs[i], *texts[i]);
+  for (std::size_t i = 0; i < kAmortizationTable.inputs.size(); ++i) {
+    AddFieldOption(*parser, kAmortizationTable.inputs[i], *texts[i]);
   }
   AddLocaleFlag(*parser, request->followLocale);
   parser->add_option("--format", request->format, "Output: the text report, or the unrounded rows")

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "calculations/amortization_messages.h"
+#include "calculations/amortization_table.h"
 #include "case_name.h"
 #include "locale_separators.h"
 #include "report/amortization_report.h"

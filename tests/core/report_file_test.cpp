@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "calculations/amortization_table.h"
 #include "case_name.h"
 #include "locale_separators.h"
-#include "report/amortization_report.h"
 
 namespace sw {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app_test_case.h"
-#include "report/amortization_report.h"
+#include "calculations/amortization_table.h"
 #include "report_request.h"
 #include "ui/report_text.h"
 #include "ui/report_window.h"
