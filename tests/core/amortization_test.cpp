@@ -7,8 +7,8 @@
 #include "calculations/amortization_messages.h"
 #include "calculations/amortization_table.h"
 #include "case_name.h"
-#include "locale_separators.h"
 #include "report/amortization_report.h"
+#include "tested_locales.h"
 
 namespace sw {
 namespace {

@@ -5,8 +5,8 @@
 #include "calculations/drawdown_fields.h"
 #include "case_name.h"
 #include "field_result.h"
-#include "locale_separators.h"
 #include "numeric/field_value.h"
+#include "tested_locales.h"
 
 namespace sw {
 namespace {

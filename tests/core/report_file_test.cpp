@@ -4,7 +4,7 @@
 
 #include "calculations/amortization_table.h"
 #include "case_name.h"
-#include "locale_separators.h"
+#include "tested_locales.h"
 
 namespace sw {
 namespace {

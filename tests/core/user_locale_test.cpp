@@ -7,7 +7,7 @@
 #include <string>
 
 #include "case_name.h"
-#include "locale_separators.h"
+#include "tested_locales.h"
 
 namespace sw {
 namespace {
