@@ -4,9 +4,9 @@
 #include <iostream>
 
 #include "display_platform.h"
-#include "numeric/locale_separators.h"
-#include "report/file_writer.h"
 #include "runtime_directory.h"
+#include "system/file_writer.h"
+#include "system/locale_separators.h"
 #include "ui/calculator_app.h"
 #include "ui/qt_dialogs.h"
 #include "ui/umbrella_icon.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "cli/exit_code.h"
-#include "report/file_writer.h"
+#include "system/file_writer.h"
 
 namespace sw::cli {
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "calculations/window_names.h"
-#include "report/file_writer.h"
 #include "report/report_file.h"
+#include "system/file_writer.h"
 #include "ui/report_text.h"
 #include "ui/report_window.h"
 

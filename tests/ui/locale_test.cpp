@@ -7,8 +7,8 @@
 #include "app_fixture.h"
 #include "calculations/loan_messages.h"
 #include "field_snapshot.h"
-#include "numeric/locale_separators.h"
 #include "report_request.h"
+#include "system/locale_separators.h"
 #include "ui/report_window.h"
 
 using namespace sw::ui;

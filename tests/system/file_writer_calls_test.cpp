@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "report/file_writer.h"
+#include "system/file_writer.h"
 #include "writer_folder.h"
 
 namespace sw {

@@ -1,4 +1,4 @@
-#include "numeric/locale_separators.h"
+#include "system/locale_separators.h"
 
 #include <gtest/gtest.h>
 
