@@ -8,10 +8,10 @@
 #include "calculations/amortization_table.h"
 #include "calculations/field_calculations.h"
 #include "cli/field_options.h"
-#include "cli/report_saving.h"
 #include "cli/schedule_formats.h"
 #include "cli/usage.h"
 #include "report/amortization_report.h"
+#include "system/save_report.h"
 
 namespace sw::cli {
 namespace {
@@ -30,14 +30,22 @@ struct ScheduleRequest {
   bool toFile() const { return save->count() > 0 || append->count() > 0; }
 };
 
+ExitCode Save(const std::string& report, const std::string& chosenName, WriteMode mode,
+              std::ostream& err) {
+  const SavedReport saved = SaveReport(report, chosenName, mode);
+  if (!saved.failure) return ExitCode::kSuccess;
+  err << kProgramName << ": cannot write \"" << saved.path << "\": " << *saved.failure << '\n';
+  return ExitCode::kWriteFailure;
+}
+
 ExitCode WriteText(const Amortization& table, const ScheduleRequest& request,
                    const Separators& separators, std::ostream& out, std::ostream& err) {
   const std::string report = FormatAmortization(table, separators);
   if (request.save->count() > 0) {
-    return SaveReport(report, request.saveName, WriteMode::Replace, err);
+    return Save(report, request.saveName, WriteMode::Replace, err);
   }
   if (request.append->count() > 0) {
-    return SaveReport(report, request.appendName, WriteMode::Append, err);
+    return Save(report, request.appendName, WriteMode::Append, err);
   }
   WriteReportLines(report, out);
   return ExitCode::kSuccess;

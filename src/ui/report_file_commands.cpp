@@ -1,12 +1,9 @@
 #include "ui/report_file_commands.h"
 
 #include <QFile>
-#include <optional>
-#include <string>
 
 #include "calculations/window_names.h"
-#include "report/report_file.h"
-#include "system/file_writer.h"
+#include "system/save_report.h"
 #include "ui/report_text.h"
 #include "ui/report_window.h"
 
@@ -18,18 +15,6 @@ enum class Ask { OnlyWithoutName, Always };
 // The one file dialog serves all four commands.
 constexpr char kSaveDialogTitle[] = "Save Drop Table As...";
 constexpr char kSaveDialogFilter[] = "*.txt";
-
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
-
-// Writes to the file of that name; the system's reason on failure.
-std::optional<QString> WriteFile(const QString& fileName, const std::string& record,
-                                 WriteMode mode) {
-  // The system would read the name only up to the null and write elsewhere.
-  if (fileName.contains(QChar(u'\0'))) return QStringLiteral("the name contains a null character");
-  const auto reason = WriteReportFile(QFile::encodeName(fileName).toStdString(), record, mode);
-  if (reason) return QString::fromLocal8Bit(reason->c_str());
-  return std::nullopt;
-}
 
 // Lives as a child of the report window, so the remembered name goes with it.
 class ReportFileCommands final : public QObject {
@@ -57,11 +42,13 @@ class ReportFileCommands final : public QObject {
       fileName_ = *chosen;
     }
     // The ".txt" is added to the file opened, not to the name remembered.
-    const QString fileName = FromStd(ReportFileName(fileName_.toStdString()));
-    const std::string record = ReportFileRecord(ReportText(ReportTextBox(window_)));
-    if (const auto reason = WriteFile(fileName, record, mode)) {
-      const QString prompt = mode == WriteMode::Replace ? SaveFailurePrompt(fileName, *reason)
-                                                        : AppendFailurePrompt(fileName, *reason);
+    const SavedReport saved = SaveReport(ReportText(ReportTextBox(window_)),
+                                         QFile::encodeName(fileName_).toStdString(), mode);
+    if (saved.failure) {
+      const QString fileName = QFile::decodeName(QByteArray::fromStdString(saved.path));
+      const QString reason = QString::fromLocal8Bit(saved.failure->c_str());
+      const QString prompt = mode == WriteMode::Replace ? SaveFailurePrompt(fileName, reason)
+                                                        : AppendFailurePrompt(fileName, reason);
       dialogs_.message(&window_, kFileFailureTitle, prompt, MessageIcon::Warning);
     }
   }
