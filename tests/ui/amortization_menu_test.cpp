@@ -9,6 +9,7 @@
 #include "report_request.h"
 #include "ui/report_text.h"
 #include "ui/report_window.h"
+#include "worked_example.h"
 
 using namespace sw::ui;
 using namespace sw::ui::test;
@@ -28,7 +29,7 @@ class AmortizationMenuTest : public AppTestCase {
   void workedExampleFillsTheBox() {
     LayoutWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
     const QPlainTextEdit& box = ReportTextBox(report);
-    QCOMPARE(BoxReport(report), std::string(kWorkedExampleReport));
+    QCOMPARE(BoxReport(report), sw::test::kWorkedExampleReport);
     QCOMPARE(box.blockCount(), 16);
     QVERIFY(!box.toPlainText().contains('\r'));
     QCOMPARE(box.document()->findBlockByNumber(14).text(),

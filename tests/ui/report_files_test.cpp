@@ -12,6 +12,7 @@
 #include "report_request.h"
 #include "ui/report_file_commands.h"
 #include "ui/report_window.h"
+#include "worked_example.h"
 
 using namespace sw::ui;
 using namespace sw::ui::test;
@@ -99,7 +100,7 @@ class ReportFilesTest : public AppTestCase {
     QCOMPARE(requests[0].title, QString("Save Drop Table As..."));
     QCOMPARE(requests[0].filter, QString("*.txt"));
     QCOMPARE(requests[0].proposedName, QString());
-    QCOMPARE(Contents(path("report.txt")), Record(kWorkedExampleReport));
+    QCOMPARE(Contents(path("report.txt")), Record(QByteArray::fromStdString(sw::test::kWorkedExampleReport)));
 
     ReportTextBox(report).setPlainText("abc");
     Choose(report, "mnuSave");
@@ -122,7 +123,7 @@ class ReportFilesTest : public AppTestCase {
     const auto requests = dialogs().takeSaveRequests();
     QCOMPARE(requests.size(), 2);
     QCOMPARE(requests[1].proposedName, path("first.txt"));
-    QCOMPARE(Contents(path("first.txt")), Record(kWorkedExampleReport));
+    QCOMPARE(Contents(path("first.txt")), Record(QByteArray::fromStdString(sw::test::kWorkedExampleReport)));
     QCOMPARE(Contents(path("second.txt")), Record(""));
   }
 
@@ -282,7 +283,7 @@ class ReportFilesTest : public AppTestCase {
     QCOMPARE(OpenDescriptors(), descriptors);
 
     Choose(report, entry);
-    const QByteArray written = Record(kWorkedExampleReport);
+    const QByteArray written = Record(QByteArray::fromStdString(sw::test::kWorkedExampleReport));
     QCOMPARE(Contents(path("report.txt")), entry == "mnuSave" ? written : old + written);
   }
 
