@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "display_platform.h"
+#include "product.h"
 #include "runtime_directory.h"
 #include "system/file_writer.h"
 #include "system/locale_separators.h"
@@ -42,7 +43,7 @@ void ExitOnPlatformFailure(QtMsgType type, const QMessageLogContext& context,
 int main(int argc, char* argv[]) {
   sw::IgnoreFileSizeSignal();
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::cout << "sumwright " << SUMWRIGHT_VERSION << '\n';
+    std::cout << "sumwright " << sw::product::kVersion << '\n';
     return EXIT_SUCCESS;
   }
   if (!DisplayAvailable()) {
@@ -57,7 +58,7 @@ int main(int argc, char* argv[]) {
   qInstallMessageHandler(defaultMessageHandler);
   QApplication::setWindowIcon(sw::ui::UmbrellaIcon());
   // Lets desktop shells match the window to its menu entry and icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sumwright"));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(sw::product::kAppId));
   // The program ends when the calculator on screen is closed, not when the
   // last visible window happens to be hidden by a switch.
   QApplication::setQuitOnLastWindowClosed(false);
