@@ -86,8 +86,11 @@ TEST(FormatHowMuch, LocalTextReadsBack) {
   }
 }
 
+// Over the longest count the closed form keeps close to the exact balance,
+// -24,537.2935910482...
 TEST(HowMuch, RunsTheLongestCountWithoutFailing) {
-  EXPECT_NO_THROW(HowMuch(10000, 0.01, 1, 32767));
+  EXPECT_NEAR(HowMuch(10000, 0.01, 1, 32767), -24537.2935910482, 1e-6);
+  EXPECT_EQ(HowMuchField({}, "10000", "0.01", "1", "32767"), "$-24,537.29");
 }
 
 }  // namespace

@@ -154,7 +154,7 @@ class LayoutTest : public QObject {
       const QString name = QString::fromStdString(control.name);
       QWidget* widget = built->control(name);
       QCOMPARE(widget->geometry(),
-               QRect(control.rect.left / 15, control.rect.top / 15,
+               QRect(qRound(control.rect.left / 15.0), qRound(control.rect.top / 15.0),
                      qRound(control.rect.width / 15.0), qRound(control.rect.height / 15.0)));
       QCOMPARE(widget->focusPolicy(), TakesFocus(control) ? Qt::StrongFocus : Qt::NoFocus);
       QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(name));
