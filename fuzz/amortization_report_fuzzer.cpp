@@ -5,8 +5,8 @@
 #include <string>
 #include <variant>
 
-#include "calculations/amortization_messages.h"
 #include "calculations/amortization_table.h"
+#include "calculations/messages.h"
 #include "fuzz_support.h"
 #include "loan/amortization.h"
 #include "numeric/calc_failure.h"

@@ -1,6 +1,6 @@
 #include "calculations/amortization_table.h"
 
-#include "calculations/amortization_messages.h"
+#include "calculations/messages.h"
 #include "numeric/calc_failure.h"
 #include "numeric/field_value.h"
 #include "report/amortization_report.h"

@@ -3,9 +3,8 @@
 #include <stdexcept>
 
 #include "calculations/drawdown_fields.h"
-#include "calculations/drawdown_messages.h"
 #include "calculations/loan_fields.h"
-#include "calculations/loan_messages.h"
+#include "calculations/messages.h"
 
 namespace sw {
 namespace {

@@ -3,8 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "calculations/drawdown_messages.h"
-#include "calculations/loan_messages.h"
+#include "calculations/messages.h"
 #include "case_name.h"
 #include "cli_process.h"
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "calculations/amortization_messages.h"
 #include "calculations/amortization_table.h"
+#include "calculations/messages.h"
 #include "case_name.h"
 #include "report/amortization_report.h"
 #include "tested_locales.h"

@@ -1,7 +1,7 @@
 #include <QTest>
 
 #include "app_test_case.h"
-#include "calculations/drawdown_messages.h"
+#include "calculations/messages.h"
 #include "field_snapshot.h"
 
 using namespace sw::ui;

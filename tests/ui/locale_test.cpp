@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "app_fixture.h"
-#include "calculations/loan_messages.h"
+#include "calculations/messages.h"
 #include "field_snapshot.h"
 #include "report_request.h"
 #include "system/locale_separators.h"
