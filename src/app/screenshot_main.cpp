@@ -12,11 +12,11 @@
 
 namespace {
 
-void Fill(sw::ui::LayoutWindow& window, std::initializer_list<std::pair<QString, QString>> texts) {
+void Fill(sw::ui::FormWindow& window, std::initializer_list<std::pair<QString, QString>> texts) {
   for (const auto& [field, text] : texts) window.setText(field, text);
 }
 
-bool Save(sw::ui::LayoutWindow& window, const QDir& folder, const QString& file) {
+bool Save(sw::ui::FormWindow& window, const QDir& folder, const QString& file) {
   QApplication::processEvents();
   return window.grab().save(folder.filePath(file));
 }
@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
   sw::ui::CalculatorApp calculator(dialogs);
   calculator.start();
 
-  sw::ui::LayoutWindow& loan = calculator.loanWindow();
+  sw::ui::FormWindow& loan = calculator.loanWindow();
   namespace names = sw::loan_window;
   Fill(loan, {{names::kPrincipal, "100000"},
               {names::kRate, "6"},
@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
 
   loan.menuEntry(names::kGoToDrawDown)->trigger();
   namespace drawDownNames = sw::drawdown_window;
-  sw::ui::LayoutWindow& drawDown = calculator.drawDownWindow();
+  sw::ui::FormWindow& drawDown = calculator.drawDownWindow();
   Fill(drawDown, {{drawDownNames::kStartBalance, "10000"},
                   {drawDownNames::kRate, "6"},
                   {drawDownNames::kWithdrawal, "500"},

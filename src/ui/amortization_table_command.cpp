@@ -7,7 +7,7 @@
 
 namespace sw::ui {
 
-void ShowAmortizationTable(const LayoutWindow& loan, LayoutWindow& report,
+void ShowAmortizationTable(const FormWindow& loan, FormWindow& report,
                            const Separators& separators) {
   report.setWindowTitle(QStringLiteral("Amortization Table"));
   report.menuEntry(report_window::kPrint)->setEnabled(false);

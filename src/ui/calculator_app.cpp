@@ -15,10 +15,10 @@
 namespace sw::ui {
 namespace {
 
-std::unique_ptr<LayoutWindow> BuildCalculatorWindow(const WindowLayout& design) {
+std::unique_ptr<FormWindow> BuildCalculatorWindow(const WindowLayout& design) {
   auto window = BuildWindow(design);
-  LayoutWindow* built = window.get();
-  QObject::connect(built, &LayoutWindow::loaded, built, [built] { CentreOnScreen(*built); });
+  FormWindow* built = window.get();
+  QObject::connect(built, &FormWindow::loaded, built, [built] { CentreOnScreen(*built); });
   return window;
 }
 
@@ -33,7 +33,7 @@ CalculatorApp::~CalculatorApp() = default;
 
 void CalculatorApp::start() { loanWindow().showLoaded(); }
 
-LayoutWindow& CalculatorApp::loanWindow() {
+FormWindow& CalculatorApp::loanWindow() {
   if (!loan_) {
     loan_ = BuildCalculatorWindow(LoanWindowDesign());
     BindLoanWindow(*loan_, dialogs_, separators_);
@@ -41,27 +41,27 @@ LayoutWindow& CalculatorApp::loanWindow() {
             &CalculatorApp::goToDrawDown);
     connect(loan_->menuEntry(loan_window::kAmortizationTable), &QAction::triggered, this,
             [this] { ShowAmortizationTable(loanWindow(), reportWindow(), separators_); });
-    connect(loan_.get(), &LayoutWindow::closed, this, &CalculatorApp::endProgram);
+    connect(loan_.get(), &FormWindow::closed, this, &CalculatorApp::endProgram);
   }
   return *loan_;
 }
 
-LayoutWindow& CalculatorApp::drawDownWindow() {
+FormWindow& CalculatorApp::drawDownWindow() {
   if (!drawDown_) {
     drawDown_ = BuildCalculatorWindow(DrawDownWindowDesign());
     BindDrawDownWindow(*drawDown_, dialogs_, separators_);
     connect(drawDown_->menuEntry(drawdown_window::kGoToLoan), &QAction::triggered, this,
             &CalculatorApp::goToLoan);
-    connect(drawDown_.get(), &LayoutWindow::closed, this, &CalculatorApp::endProgram);
+    connect(drawDown_.get(), &FormWindow::closed, this, &CalculatorApp::endProgram);
   }
   return *drawDown_;
 }
 
-LayoutWindow& CalculatorApp::reportWindow() {
+FormWindow& CalculatorApp::reportWindow() {
   if (!report_) {
     report_ = BuildWindow(ReportWindowDesign());
     BindReportWindow(*report_, dialogs_);
-    connect(report_.get(), &LayoutWindow::closed, this, &CalculatorApp::unloadReportWindow);
+    connect(report_.get(), &FormWindow::closed, this, &CalculatorApp::unloadReportWindow);
   }
   return *report_;
 }

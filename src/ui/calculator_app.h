@@ -5,7 +5,7 @@
 
 #include "numeric/separators.h"
 #include "ui/dialogs.h"
-#include "ui/layout_window.h"
+#include "ui/form_window.h"
 
 namespace sw::ui {
 
@@ -24,11 +24,11 @@ class CalculatorApp : public QObject {
 
   // The first reference to a window builds it; a calculator window is
   // centred when it is first shown and stays loaded while hidden.
-  LayoutWindow& loanWindow();
-  LayoutWindow& drawDownWindow();
+  FormWindow& loanWindow();
+  FormWindow& drawDownWindow();
   // frmPrintOutput is unloaded, with its text, when the user closes it.
-  LayoutWindow& reportWindow();
-  LayoutWindow* loadedReportWindow() const { return report_.get(); }
+  FormWindow& reportWindow();
+  FormWindow* loadedReportWindow() const { return report_.get(); }
 
  signals:
   // The user closed the calculator window on screen: the program ends.
@@ -42,9 +42,9 @@ class CalculatorApp : public QObject {
 
   Dialogs& dialogs_;
   const Separators separators_;
-  std::unique_ptr<LayoutWindow> loan_;
-  std::unique_ptr<LayoutWindow> drawDown_;
-  std::unique_ptr<LayoutWindow> report_;
+  std::unique_ptr<FormWindow> loan_;
+  std::unique_ptr<FormWindow> drawDown_;
+  std::unique_ptr<FormWindow> report_;
 };
 
 }  // namespace sw::ui

@@ -6,7 +6,7 @@
 
 namespace sw::ui {
 
-void BindDrawDownWindow(LayoutWindow& window, Dialogs& dialogs, const Separators& separators) {
+void BindDrawDownWindow(FormWindow& window, Dialogs& dialogs, const Separators& separators) {
   BindCalculateButtons(window, dialogs, separators);
   BindHelpEntry(window, dialogs, drawdown_window::kWhatIsThis, WhatIsThisText());
   BindHelpEntry(window, dialogs, drawdown_window::kAbout, DrawDownAboutText());

@@ -2,7 +2,7 @@
 
 namespace sw::ui {
 
-void BindHelpEntry(LayoutWindow& window, Dialogs& dialogs, const QString& entry,
+void BindHelpEntry(FormWindow& window, Dialogs& dialogs, const QString& entry,
                    const HelpText& text) {
   QObject::connect(window.menuEntry(entry), &QAction::triggered, &window,
                    [&window, &dialogs, text] {

@@ -6,7 +6,7 @@
 
 namespace sw::ui {
 
-void BindLoanWindow(LayoutWindow& window, Dialogs& dialogs, const Separators& separators) {
+void BindLoanWindow(FormWindow& window, Dialogs& dialogs, const Separators& separators) {
   BindCalculateButtons(window, dialogs, separators);
   BindHelpEntry(window, dialogs, loan_window::kHowTo, HowToText());
   BindHelpEntry(window, dialogs, loan_window::kAbout, LoanAboutText());

@@ -19,7 +19,7 @@ constexpr char kSaveDialogFilter[] = "*.txt";
 // Lives as a child of the report window, so the remembered name goes with it.
 class ReportFileCommands final : public QObject {
  public:
-  ReportFileCommands(LayoutWindow& window, Dialogs& dialogs)
+  ReportFileCommands(FormWindow& window, Dialogs& dialogs)
       : QObject(&window), window_(window), dialogs_(dialogs) {
     bind(report_window::kSave, Ask::OnlyWithoutName, WriteMode::Replace);
     bind(report_window::kSaveAs, Ask::Always, WriteMode::Replace);
@@ -53,7 +53,7 @@ class ReportFileCommands final : public QObject {
     }
   }
 
-  LayoutWindow& window_;
+  FormWindow& window_;
   Dialogs& dialogs_;
   // The name as the user chose it, without the ".txt" a command may add.
   QString fileName_;
@@ -61,7 +61,7 @@ class ReportFileCommands final : public QObject {
 
 }  // namespace
 
-void BindReportFileCommands(LayoutWindow& window, Dialogs& dialogs) {
+void BindReportFileCommands(FormWindow& window, Dialogs& dialogs) {
   new ReportFileCommands(window, dialogs);
 }
 

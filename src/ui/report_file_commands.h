@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/dialogs.h"
-#include "ui/layout_window.h"
+#include "ui/form_window.h"
 
 namespace sw::ui {
 
@@ -13,7 +13,7 @@ namespace sw::ui {
 // a message box naming the file and the system's reason, and leaves the
 // file as it was: saving replaces the file only once the new content is
 // written in full, and a failed append cuts the file back to its old size.
-void BindReportFileCommands(LayoutWindow& window, Dialogs& dialogs);
+void BindReportFileCommands(FormWindow& window, Dialogs& dialogs);
 
 // The message box title and prompt of a failed file command.
 inline constexpr char kFileFailureTitle[] = "Sumwright";

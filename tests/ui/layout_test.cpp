@@ -29,7 +29,7 @@ const WindowLayout& DesignNamed(const QString& name) {
 }
 
 // The window as the user reaches it in the running calculator.
-LayoutWindow& Reach(AppFixture& fixture, const QString& name) {
+FormWindow& Reach(AppFixture& fixture, const QString& name) {
   if (name == "frmDrawDown") return fixture.goToDrawDown();
   if (name == "frmPrintOutput") return fixture.app().reportWindow();
   return fixture.loan();
@@ -44,7 +44,7 @@ void AddWindowColumn() {
   }
 }
 
-QStringList MenuTree(const LayoutWindow& window) {
+QStringList MenuTree(const FormWindow& window) {
   QStringList tree;
   for (QAction* heading : window.findChild<QMenuBar*>()->actions()) {
     tree << heading->menu()->objectName() + " " + heading->text();
@@ -293,7 +293,7 @@ class LayoutTest : public QObject {
     QFETCH(QString, window);
     const WindowLayout& design = DesignNamed(window);
     AppFixture fixture;
-    LayoutWindow& built = Reach(fixture, window);
+    FormWindow& built = Reach(fixture, window);
     const QString face = ResolveFontFace(design.font);
     QVERIFY(face == "MS Sans Serif" || face == kSubstituteFace);
     const QFontInfo info(built.clientArea()->font());

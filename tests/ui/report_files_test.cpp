@@ -89,7 +89,7 @@ class ReportFilesTest : public AppTestCase {
 
   // The first Save asks; the next one replaces the file without asking.
   void saveAsksOnceThenReplaces() {
-    LayoutWindow& report = table();
+    FormWindow& report = table();
     const qsizetype descriptors = OpenDescriptors();
     dialogs().prepareSaveAnswer(path("report.txt"));
     Choose(report, "mnuSave");
@@ -111,7 +111,7 @@ class ReportFilesTest : public AppTestCase {
 
   // A name chosen in Save As is the one later Saves and Appends use.
   void saveAsNameServesSaveAndAppend() {
-    LayoutWindow& report = table();
+    FormWindow& report = table();
     dialogs().prepareSaveAnswer(path("first.txt"));
     dialogs().prepareSaveAnswer(path("second.txt"));
     Choose(report, "mnuSaveAs");
@@ -128,7 +128,7 @@ class ReportFilesTest : public AppTestCase {
   }
 
   void appendTwiceLeavesTwoRecords() {
-    LayoutWindow& report = table("0");
+    FormWindow& report = table("0");
     dialogs().prepareSaveAnswer(path("log"));
     dialogs().prepareSaveAnswer(path("log"));
     Choose(report, "mnuAppend");
@@ -152,7 +152,7 @@ class ReportFilesTest : public AppTestCase {
   void extensionRule() {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
-    LayoutWindow& report = table("0");
+    FormWindow& report = table("0");
     dialogs().prepareSaveAnswer(path(chosen));
     dialogs().prepareSaveAnswer(std::nullopt);
     Choose(report, "mnuSaveAs");
@@ -165,7 +165,7 @@ class ReportFilesTest : public AppTestCase {
   // Typed and pasted text: Latin-1 characters are one byte each, others
   // "?"; quotes stay single.
   void userEditedTextIsWrittenAsShown() {
-    LayoutWindow& report = table();
+    FormWindow& report = table();
     QPlainTextEdit& box = ReportTextBox(report);
     box.selectAll();
     QTest::keyClicks(&box, "say \"");
@@ -184,7 +184,7 @@ class ReportFilesTest : public AppTestCase {
 
   // A cancel writes nothing, says nothing and keeps the remembered name.
   void cancelledDialogWritesNothing() {
-    LayoutWindow& report = table("0");
+    FormWindow& report = table("0");
     dialogs().prepareSaveAnswer(std::nullopt);
     dialogs().prepareSaveAnswer(std::nullopt);
     Choose(report, "mnuSave");
@@ -202,7 +202,7 @@ class ReportFilesTest : public AppTestCase {
   }
 
   void closingTheWindowForgetsTheName() {
-    LayoutWindow& first = table("0");
+    FormWindow& first = table("0");
     dialogs().prepareSaveAnswer(path("old"));
     Choose(first, "mnuSave");
     first.close();
@@ -237,7 +237,7 @@ class ReportFilesTest : public AppTestCase {
     QFETCH(QString, chosen);
     QFETCH(QString, reason);
     WriteBytes(path("file"), "old");
-    LayoutWindow& report = table();
+    FormWindow& report = table();
     const qsizetype descriptors = OpenDescriptors();
     dialogs().prepareSaveAnswer(path(chosen));
     Choose(report, entry);
@@ -267,7 +267,7 @@ class ReportFilesTest : public AppTestCase {
     QFETCH(QString, entry);
     const QByteArray old = Record("an earlier report");
     WriteBytes(path("report.txt"), old);
-    LayoutWindow& report = table();
+    FormWindow& report = table();
     const qsizetype descriptors = OpenDescriptors();
     dialogs().prepareSaveAnswer(path("report.txt"));
     {
@@ -291,7 +291,7 @@ class ReportFilesTest : public AppTestCase {
   RecordingDialogs& dialogs() { return fixture().dialogs(); }
   QString path(const QString& name) const { return dir_->filePath(name); }
   // The worked example, or the one-line message for a principal of "0".
-  LayoutWindow& table(const QString& principal = "10000") {
+  FormWindow& table(const QString& principal = "10000") {
     return RequestTable(fixture(), principal, "7.5", "1");
   }
 

@@ -2,8 +2,8 @@
 
 namespace sw::ui::test {
 
-LayoutWindow& RequestTable(AppFixture& fixture, const QString& principal, const QString& rate,
-                           const QString& years) {
+FormWindow& RequestTable(AppFixture& fixture, const QString& principal, const QString& rate,
+                         const QString& years) {
   Type(fixture.loan(), "txtP", principal);
   Type(fixture.loan(), "txtI", rate);
   Type(fixture.loan(), "txtN", years);

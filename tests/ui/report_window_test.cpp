@@ -20,7 +20,7 @@ bool StandsAtLeftEdge(const QWidget& window) {
   return frame.topLeft() == screen.topLeft() + LeftEdgePosition(screen.size(), frame.size());
 }
 
-bool BoxFillsClientArea(LayoutWindow& report) {
+bool BoxFillsClientArea(FormWindow& report) {
   return ReportTextBox(report).geometry() == report.clientArea()->rect();
 }
 
@@ -49,14 +49,14 @@ class ReportWindowTest : public AppTestCase {
 
   // The text box covers the client area as soon as the window exists.
   void builtWindowIsFittedBeforeItIsShown() {
-    LayoutWindow& report = fixture().app().reportWindow();
+    FormWindow& report = fixture().app().reportWindow();
     QVERIFY(!report.isVisible());
     QCOMPARE(report.clientArea()->size(), QSize(282, 352));
     QVERIFY(BoxFillsClientArea(report));
   }
 
   void firstRequestPlacesAndShowsTheWindow() {
-    LayoutWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
+    FormWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
     QVERIFY(report.isVisible());
     QCOMPARE(report.windowTitle(), QString("Amortization Table"));
     QVERIFY(StandsAtLeftEdge(report));
@@ -73,14 +73,14 @@ class ReportWindowTest : public AppTestCase {
 
   void boxFollowsEverySize() {
     QFETCH(QSize, size);
-    LayoutWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
+    FormWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
     report.resize(size);
     QTRY_VERIFY(BoxFillsClientArea(report));
     QCOMPARE(report.clientArea()->width(), report.width());
   }
 
   void boxFollowsMaximizeAndRestore() {
-    LayoutWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
+    FormWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
     const QSize designed = report.size();
     report.showMaximized();
     QTRY_VERIFY(report.width() > designed.width());
@@ -93,7 +93,7 @@ class ReportWindowTest : public AppTestCase {
   // A later request keeps what the user did with the window, and nothing
   // enables Print again.
   void laterRequestKeepsPlaceAndSize() {
-    LayoutWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
+    FormWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
     report.move(200, 150);
     report.resize(500, 400);
     report.setWindowTitle("something else");
@@ -110,7 +110,7 @@ class ReportWindowTest : public AppTestCase {
   }
 
   void printIsShownAndDisabled() {
-    LayoutWindow& report = RequestTable(fixture(), "", "", "");
+    FormWindow& report = RequestTable(fixture(), "", "", "");
     QAction* print = report.menuEntry("mnuPrint");
     QVERIFY(print->isVisible());
     QVERIFY(!print->isEnabled());
@@ -121,14 +121,14 @@ class ReportWindowTest : public AppTestCase {
   // Closing unloads the window: the next request builds it afresh, placed
   // again and holding only the new report.
   void closedWindowComesBackPlacedAndEmpty() {
-    LayoutWindow& first = RequestTable(fixture(), "10000", "7.5", "1");
+    FormWindow& first = RequestTable(fixture(), "10000", "7.5", "1");
     first.move(300, 300);
     first.resize(600, 500);
     ReportTextBox(first).appendPlainText("typed by the user");
     first.close();
     QCOMPARE(fixture().app().loadedReportWindow(), nullptr);
 
-    LayoutWindow& fresh = fixture().app().reportWindow();
+    FormWindow& fresh = fixture().app().reportWindow();
     QVERIFY(ReportTextBox(fresh).toPlainText().isEmpty());
     Type(fixture().loan(), "txtP", "0");
     Choose(fixture().loan(), "mnuAmortTable");
