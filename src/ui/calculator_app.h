@@ -6,6 +6,7 @@
 #include "numeric/separators.h"
 #include "ui/dialogs.h"
 #include "ui/form_window.h"
+#include "ui/menu_commands.h"
 
 namespace sw::ui {
 
@@ -35,6 +36,8 @@ class CalculatorApp : public QObject {
   void quitRequested();
 
  private:
+  FormWindow& window(std::unique_ptr<FormWindow>& slot, const WindowLayout& design);
+  MenuHandlers makeMenuHandlers();
   void goToDrawDown();
   void goToLoan();
   void endProgram();
@@ -42,6 +45,7 @@ class CalculatorApp : public QObject {
 
   Dialogs& dialogs_;
   const Separators separators_;
+  const MenuHandlers menuHandlers_;
   std::unique_ptr<FormWindow> loan_;
   std::unique_ptr<FormWindow> drawDown_;
   std::unique_ptr<FormWindow> report_;

@@ -5,15 +5,15 @@
 
 namespace sw::ui {
 
-// Binds the report window's "&Save", "Save As...", "Append" and
-// "Append To..." entries. The file name chosen in any of their dialogs is
-// remembered for "&Save" and "Append" until the window is unloaded.
+// Runs the report window's "&Save", "Save As...", "Append" or "Append To...".
+// The file name chosen in any of their dialogs is remembered for "&Save" and
+// "Append" until the window is unloaded.
 //
 // A cancelled dialog ends a command quietly. Any other failure is shown in
 // a message box naming the file and the system's reason, and leaves the
 // file as it was: saving replaces the file only once the new content is
 // written in full, and a failed append cuts the file back to its old size.
-void BindReportFileCommands(FormWindow& window, Dialogs& dialogs);
+void RunReportFileCommand(FormWindow& report, Dialogs& dialogs, MenuCommand command);
 
 // The message box title and prompt of a failed file command.
 inline constexpr char kFileFailureTitle[] = "Sumwright";

@@ -7,8 +7,6 @@
 #include <string>
 
 #include "calculations/window_names.h"
-
-#include "ui/report_file_commands.h"
 #include "ui/window_placement.h"
 
 namespace sw::ui {
@@ -37,13 +35,12 @@ class FillContainer final : public QObject {
 
 }  // namespace
 
-void BindReportWindow(FormWindow& window, Dialogs& dialogs) {
+void BindReportWindow(FormWindow& window) {
   // The client area gets its size from the window's layout.
   window.layout()->activate();
   new FillContainer(ReportTextBox(window));
   QObject::connect(&window, &FormWindow::loaded, &window,
                    [&window] { PlaceAtLeftEdge(window); });
-  BindReportFileCommands(window, dialogs);
 }
 
 QPlainTextEdit& ReportTextBox(const FormWindow& window) {

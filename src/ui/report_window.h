@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ui/dialogs.h"
 #include "ui/form_window.h"
 
 class QPlainTextEdit;
@@ -8,9 +7,9 @@ class QPlainTextEdit;
 namespace sw::ui {
 
 // Binds a freshly built frmPrintOutput: its text box fills the client area
-// now and at every size change, loading places the window at the screen's
-// left edge, and the File menu saves and appends its text.
-void BindReportWindow(FormWindow& window, Dialogs& dialogs);
+// now and at every size change, and loading places the window at the
+// screen's left edge.
+void BindReportWindow(FormWindow& window);
 
 // The window's one text box, txtText.
 QPlainTextEdit& ReportTextBox(const FormWindow& window);
