@@ -1,10 +1,10 @@
 #include <benchmark/benchmark.h>
 
+#include "calculations/loan_fields.h"
 #include "loan/amortization.h"
-#include "numeric/growth_factor.h"
 #include "loan/rate_search.h"
 #include "numeric/calc_failure.h"
-#include "calculations/amortization_table.h"
+#include "numeric/growth_factor.h"
 #include "report/amortization_report.h"
 
 namespace sw {

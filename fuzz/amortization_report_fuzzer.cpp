@@ -5,7 +5,7 @@
 #include <string>
 #include <variant>
 
-#include "calculations/amortization_table.h"
+#include "calculations/loan_fields.h"
 #include "calculations/messages.h"
 #include "fuzz_support.h"
 #include "loan/amortization.h"

@@ -1,7 +1,7 @@
 #include "ui/amortization_table_command.h"
 
-#include "calculations/amortization_table.h"
 #include "calculations/field_calculations.h"
+#include "calculations/loan_fields.h"
 #include "ui/report_text.h"
 #include "ui/report_window.h"
 

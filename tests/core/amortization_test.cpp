@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "calculations/amortization_table.h"
+#include "calculations/loan_fields.h"
 #include "calculations/messages.h"
 #include "case_name.h"
 #include "report/amortization_report.h"

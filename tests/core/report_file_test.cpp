@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calculations/amortization_table.h"
+#include "calculations/loan_fields.h"
 #include "case_name.h"
 #include "tested_locales.h"
 

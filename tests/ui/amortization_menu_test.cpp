@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app_test_case.h"
-#include "calculations/amortization_table.h"
+#include "calculations/loan_fields.h"
 #include "report_request.h"
 #include "ui/report_text.h"
 #include "ui/report_window.h"
