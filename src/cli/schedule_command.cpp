@@ -5,8 +5,8 @@
 #include <variant>
 #include <vector>
 
-#include "calculations/amortization_table.h"
 #include "calculations/field_calculations.h"
+#include "calculations/loan_fields.h"
 #include "cli/field_options.h"
 #include "cli/schedule_formats.h"
 #include "cli/usage.h"
@@ -30,25 +30,19 @@ struct ScheduleRequest {
   bool toFile() const { return save->count() > 0 || append->count() > 0; }
 };
 
-ExitCode Save(const std::string& report, const std::string& chosenName, WriteMode mode,
-              std::ostream& err) {
-  const SavedReport saved = SaveReport(report, chosenName, mode);
-  if (!saved.failure) return ExitCode::kSuccess;
-  err << kProgramName << ": cannot write \"" << saved.path << "\": " << *saved.failure << '\n';
-  return ExitCode::kWriteFailure;
-}
-
 ExitCode WriteText(const Amortization& table, const ScheduleRequest& request,
                    const Separators& separators, std::ostream& out, std::ostream& err) {
   const std::string report = FormatAmortization(table, separators);
-  if (request.save->count() > 0) {
-    return Save(report, request.saveName, WriteMode::Replace, err);
+  if (!request.toFile()) {
+    WriteReportLines(report, out);
+    return ExitCode::kSuccess;
   }
-  if (request.append->count() > 0) {
-    return Save(report, request.appendName, WriteMode::Append, err);
-  }
-  WriteReportLines(report, out);
-  return ExitCode::kSuccess;
+  const bool replace = request.save->count() > 0;
+  const SavedReport saved = SaveReport(report, replace ? request.saveName : request.appendName,
+                                       replace ? WriteMode::Replace : WriteMode::Append);
+  if (!saved.failure) return ExitCode::kSuccess;
+  err << kProgramName << ": cannot write \"" << saved.path << "\": " << *saved.failure << '\n';
+  return ExitCode::kWriteFailure;
 }
 
 ExitCode Run(const ScheduleRequest& request, std::ostream& out, std::ostream& err) {
