@@ -56,18 +56,8 @@ struct ControlLayout {
 
 // What choosing a menu entry does; menu_commands.h binds each to its handler.
 enum class MenuCommand {
-  None,
-  HowTo,
-  LoanAbout,
-  WhatIsThis,
-  DrawDownAbout,
-  GoToDrawDown,
-  GoToLoan,
-  AmortizationTable,
-  Save,
-  SaveAs,
-  Append,
-  AppendTo,
+  None, HowTo, LoanAbout, WhatIsThis, DrawDownAbout, GoToDrawDown, GoToLoan, AmortizationTable,
+  Save, SaveAs, Append, AppendTo,
 };
 
 struct MenuEntry {
