@@ -3,10 +3,11 @@
 #include <charconv>
 #include <string>
 
+#include "calculations/loan_fields.h"
 #include "loan/amortization.h"
-#include "numeric/growth_factor.h"
 #include "loan/rate_search.h"
 #include "numeric/calc_failure.h"
+#include "numeric/growth_factor.h"
 #include "report/amortization_report.h"
 
 namespace sw {

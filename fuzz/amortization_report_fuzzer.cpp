@@ -5,9 +5,10 @@
 #include <string>
 #include <variant>
 
+#include "calculations/loan_fields.h"
+#include "calculations/messages.h"
 #include "fuzz_support.h"
 #include "loan/amortization.h"
-#include "loan/amortization_messages.h"
 #include "numeric/calc_failure.h"
 #include "numeric/field_value.h"
 #include "report/amortization_report.h"

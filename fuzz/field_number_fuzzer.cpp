@@ -43,7 +43,7 @@ std::optional<double> ReadExactly(const std::string& text) {
 // grammar without "inf", "nan" and hexadecimal, so both must agree: same
 // value, zero where the value underflows, failure where it overflows.
 void CheckReading(std::string_view text) {
-  for (const sw::Separators& separators : sw::fuzz::LocaleSeparators()) {
+  for (const sw::Separators& separators : sw::test::kTestedLocales) {
     const auto value = Read(text, separators);
     Require(!value || std::isfinite(*value), "a field reads as a finite number", text);
   }
@@ -77,7 +77,7 @@ std::string PlainDecimal(std::string_view shown, const sw::Separators& separator
 // showing that value again gives the same text.
 void CheckPatterns(double value) {
   if (!std::isfinite(value)) return;
-  for (const sw::Separators& separators : sw::fuzz::LocaleSeparators()) {
+  for (const sw::Separators& separators : sw::test::kTestedLocales) {
     for (const std::string_view pattern : kPatterns) {
       const std::string shown = sw::FormatWithPattern(value, pattern, separators);
       const auto read = Read(shown, separators);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "numeric/separators.h"
+#include "tested_locales.h"
 
 namespace sw::fuzz {
 
@@ -35,19 +36,9 @@ inline std::vector<std::string_view> Fields(const std::uint8_t* data, std::size_
   return fields;
 }
 
-// The separator pairs of the locales the calculator is tested in: English,
-// German, French (a narrow no-break space, held as a no-break space) and
-// Swiss (a right quotation mark, held as an apostrophe).
-inline const std::vector<Separators>& LocaleSeparators() {
-  static const std::vector<Separators> pairs = {
-      SeparatorsFor(U',', U'.'), SeparatorsFor(U'.', U','), SeparatorsFor(U'\u202F', U','),
-      SeparatorsFor(U'\u2019', U'.')};
-  return pairs;
-}
-
 // One of the locales' separator pairs, picked by the input's length.
 inline const Separators& SeparatorsFor(std::size_t inputSize) {
-  return LocaleSeparators()[inputSize % LocaleSeparators().size()];
+  return test::kTestedLocales[inputSize % test::kTestedLocales.size()];
 }
 
 }  // namespace sw::fuzz

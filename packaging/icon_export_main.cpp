@@ -1,12 +1,11 @@
 // Writes the application's umbrella icon, drawn by the same code as the
 // window icon, as a PNG file of the given size for the icon theme.
 #include <QGuiApplication>
-#include <QFile>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <cstdlib>
 #include <iostream>
 
+#include "app/runtime_directory.h"
 #include "ui/umbrella_icon.h"
 
 int main(int argc, char* argv[]) {
@@ -21,10 +20,7 @@ int main(int argc, char* argv[]) {
   }
   // Nothing is shown, so no display and no session are needed at build time.
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  const QTemporaryDir runtimeDir;
-  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
-  }
+  const sw::app::RuntimeDirectory runtime;
   QGuiApplication application(argc, argv);
   if (!sw::ui::DrawUmbrella(size).save(QString::fromLocal8Bit(argv[2]), "PNG")) {
     std::cerr << "sumwright-icon-export: cannot write " << argv[2] << '\n';

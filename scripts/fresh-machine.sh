@@ -65,10 +65,9 @@ debian_mirror() {
     awk '$3 == "bookworm/main" && $4 == "amd64" { print $2; exit }'
 }
 
-# The sh block that follows MARKER in the README, as .ci/run reads it.
+# The sh block that follows MARKER in the clone's README, as .ci/run reads it.
 readme_command() {
-  awk -v marker="<!-- $1 -->" '$0 == marker {found=1; next}
-      found && /^```sh/ {inside=1; next} inside && /^```/ {exit} inside {print}' \
+  sh "$build_root$project_in_root/scripts/readme-command.sh" "$1" \
     "$build_root$project_in_root/README.md"
 }
 

@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "display_platform.h"
-#include "numeric/locale_separators.h"
-#include "report/file_writer.h"
+#include "product.h"
 #include "runtime_directory.h"
+#include "system/file_writer.h"
+#include "system/locale_separators.h"
 #include "ui/calculator_app.h"
 #include "ui/qt_dialogs.h"
 #include "ui/umbrella_icon.h"
@@ -73,7 +74,7 @@ void ReleasePlatformMessages() {
 int main(int argc, char* argv[]) {
   sw::IgnoreFileSizeSignal();
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::cout << "sumwright " << SUMWRIGHT_VERSION << '\n';
+    std::cout << "sumwright " << sw::product::kVersion << '\n';
     return EXIT_SUCCESS;
   }
   if (!DisplayAvailable()) {
@@ -90,7 +91,7 @@ int main(int argc, char* argv[]) {
   ReleasePlatformMessages();
   QApplication::setWindowIcon(sw::ui::UmbrellaIcon());
   // Lets desktop shells match the window to its menu entry and icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sumwright"));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(sw::product::kAppId));
   // The program ends when the user has closed every window on screen, not
   // when the last visible window happens to be hidden by a switch.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -12,11 +12,13 @@
 
 namespace {
 
-void Fill(sw::ui::LayoutWindow& window, std::initializer_list<std::pair<QString, QString>> texts) {
+// Types the texts, presses the buttons in order and saves the window to a
+// PNG file in the folder.
+bool Calculate(sw::ui::FormWindow& window, std::initializer_list<std::pair<QString, QString>> texts,
+               std::initializer_list<const char*> buttons, const QDir& folder,
+               const QString& file) {
   for (const auto& [field, text] : texts) window.setText(field, text);
-}
-
-bool Save(sw::ui::LayoutWindow& window, const QDir& folder, const QString& file) {
+  for (const char* button : buttons) window.button(button)->click();
   QApplication::processEvents();
   return window.grab().save(folder.filePath(file));
 }
@@ -36,26 +38,26 @@ int main(int argc, char* argv[]) {
   sw::ui::CalculatorApp calculator(dialogs);
   calculator.start();
 
-  sw::ui::LayoutWindow& loan = calculator.loanWindow();
+  sw::ui::FormWindow& loan = calculator.loanWindow();
   namespace names = sw::loan_window;
-  Fill(loan, {{names::kPrincipal, "100000"},
-              {names::kRate, "6"},
-              {names::kYears, "30"},
-              {names::kPaymentsMade, "12"}});
-  loan.button(names::kCalculatePayment)->click();
-  loan.button(names::kCalculateRemaining)->click();
-  const bool loanSaved = Save(loan, folder, "loan.png");
+  const bool loanSaved =
+      Calculate(loan,
+                {{names::kPrincipal, "100000"},
+                 {names::kRate, "6"},
+                 {names::kYears, "30"},
+                 {names::kPaymentsMade, "12"}},
+                {names::kCalculatePayment, names::kCalculateRemaining}, folder, "loan.png");
 
   loan.menuEntry(names::kGoToDrawDown)->trigger();
   namespace drawDownNames = sw::drawdown_window;
-  sw::ui::LayoutWindow& drawDown = calculator.drawDownWindow();
-  Fill(drawDown, {{drawDownNames::kStartBalance, "10000"},
-                  {drawDownNames::kRate, "6"},
-                  {drawDownNames::kWithdrawal, "500"},
-                  {drawDownNames::kMonths, "12"}});
-  drawDown.button(drawDownNames::kCalculateHowLong)->click();
-  drawDown.button(drawDownNames::kCalculateHowMuch)->click();
-  const bool drawDownSaved = Save(drawDown, folder, "drawdown.png");
+  const bool drawDownSaved =
+      Calculate(calculator.drawDownWindow(),
+                {{drawDownNames::kStartBalance, "10000"},
+                 {drawDownNames::kRate, "6"},
+                 {drawDownNames::kWithdrawal, "500"},
+                 {drawDownNames::kMonths, "12"}},
+                {drawDownNames::kCalculateHowLong, drawDownNames::kCalculateHowMuch}, folder,
+                "drawdown.png");
 
   return loanSaved && drawDownSaved ? EXIT_SUCCESS : EXIT_FAILURE;
 }

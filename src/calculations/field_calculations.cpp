@@ -2,10 +2,9 @@
 
 #include <stdexcept>
 
-#include "drawdown/drawdown_fields.h"
-#include "drawdown/messages.h"
-#include "loan/loan_fields.h"
-#include "loan/messages.h"
+#include "calculations/drawdown_fields.h"
+#include "calculations/loan_fields.h"
+#include "calculations/messages.h"
 
 namespace sw {
 namespace {

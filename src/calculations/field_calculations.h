@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <span>
@@ -68,5 +69,22 @@ struct FieldCalculation {
 // Every field calculation, the loan window's in its reading order, then the
 // draw-down window's.
 const std::vector<FieldCalculation>& FieldCalculations();
+
+// The loan window's amortization table, a menu entry of the window and a
+// command of the command line: the fields it reads, in reading order.
+struct TableCalculation {
+  std::string_view id;
+  std::string_view summary;
+  std::string_view window;
+  std::string_view menuEntry;
+  std::array<FieldInput, 3> inputs;
+};
+
+inline constexpr TableCalculation kAmortizationTable{
+    .id = "schedule",
+    .summary = "Month-by-month amortization table of a loan",
+    .window = loan_window::kName,
+    .menuEntry = loan_window::kAmortizationTable,
+    .inputs = {loan_input::kPrincipal, loan_input::kRate, loan_input::kYears}};
 
 }  // namespace sw

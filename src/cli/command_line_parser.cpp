@@ -5,6 +5,7 @@
 #include "cli/field_commands.h"
 #include "cli/schedule_command.h"
 #include "cli/usage.h"
+#include "product.h"
 
 namespace sw::cli {
 
@@ -15,7 +16,7 @@ CommandLineParser::CommandLineParser()
       "Numbers use \",\" and \".\" whatever the locale; with --locale, the separators of\n"
       "LC_ALL, LC_NUMERIC or LANG, as the windows do. csv and json keep plain numbers.\n"
       "Exit status: 0 done, 1 calculation failed, 2 usage error, 3 file not written.");
-  app_.set_version_flag("--version", std::string(kProgramName) + " " SUMWRIGHT_VERSION);
+  app_.set_version_flag("--version", std::string(kProgramName) + " " + product::kVersion);
   app_.require_subcommand(1);
   AddFieldCommands(app_, commands_);
   AddScheduleCommand(app_, commands_);

@@ -5,7 +5,7 @@
 
 #include "calculations/field_calculations.h"
 
-#include "numeric/locale_separators.h"
+#include "system/locale_separators.h"
 
 namespace sw::cli {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
-#include "report/file_writer.h"
+#include "system/file_writer.h"
 
 int main(int argc, char** argv) {
   sw::IgnoreFileSizeSignal();

@@ -5,11 +5,13 @@
 #include <variant>
 #include <vector>
 
+#include "calculations/field_calculations.h"
+#include "calculations/loan_fields.h"
 #include "cli/field_options.h"
-#include "cli/report_saving.h"
 #include "cli/schedule_formats.h"
 #include "cli/usage.h"
 #include "report/amortization_report.h"
+#include "system/save_report.h"
 
 namespace sw::cli {
 namespace {
@@ -31,14 +33,16 @@ struct ScheduleRequest {
 ExitCode WriteText(const Amortization& table, const ScheduleRequest& request,
                    const Separators& separators, std::ostream& out, std::ostream& err) {
   const std::string report = FormatAmortization(table, separators);
-  if (request.save->count() > 0) {
-    return SaveReport(report, request.saveName, WriteMode::Replace, err);
+  if (!request.toFile()) {
+    out << report;
+    return ExitCode::kSuccess;
   }
-  if (request.append->count() > 0) {
-    return SaveReport(report, request.appendName, WriteMode::Append, err);
-  }
-  out << report;
-  return ExitCode::kSuccess;
+  const bool replace = request.save->count() > 0;
+  const SavedReport saved = SaveReport(report, replace ? request.saveName : request.appendName,
+                                       replace ? WriteMode::Replace : WriteMode::Append);
+  if (!saved.failure) return ExitCode::kSuccess;
+  err << kProgramName << ": cannot write \"" << saved.path << "\": " << *saved.failure << '\n';
+  return ExitCode::kWriteFailure;
 }
 
 ExitCode Run(const ScheduleRequest& request, std::ostream& out, std::ostream& err) {
@@ -66,12 +70,12 @@ ExitCode Run(const ScheduleRequest& request, std::ostream& out, std::ostream& er
 }  // namespace
 
 void AddScheduleCommand(CLI::App& app, CommandTable& commands) {
-  CLI::App* parser = app.add_subcommand(std::string(kScheduleName),
-                                        "Month-by-month amortization table of a loan");
+  CLI::App* parser = app.add_subcommand(std::string(kAmortizationTable.id),
+                                        std::string(kAmortizationTable.summary));
   auto request = std::make_shared<ScheduleRequest>();
   std::string* const texts[] = {&request->principal, &request->rate, &request->years};
-  for (std::size_t i = 0; i < kScheduleInputs.size(); ++i) {
-    AddFieldOption(*parser, kScheduleInputs[i], *texts[i]);
+  for (std::size_t i = 0; i < kAmortizationTable.inputs.size(); ++i) {
+    AddFieldOption(*parser, kAmortizationTable.inputs[i], *texts[i]);
   }
   AddLocaleFlag(*parser, request->followLocale);
   parser->add_option("--format", request->format, "Output: the text report, or the unrounded rows")

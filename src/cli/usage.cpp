@@ -26,7 +26,7 @@ std::string Options(std::span<const FieldInput> inputs) {
 }
 
 std::string Synopsis() {
-  std::size_t width = kScheduleName.size();
+  std::size_t width = kAmortizationTable.id.size();
   for (const FieldCalculation& calculation : FieldCalculations()) {
     width = std::max(width, calculation.id.size());
   }
@@ -34,12 +34,12 @@ std::string Synopsis() {
   for (const FieldCalculation& calculation : FieldCalculations()) {
     text += CommandColumn(calculation.id, width) + Options(calculation.inputs) + "\n";
   }
-  const std::string schedule = CommandColumn(kScheduleName, width);
+  const std::string schedule = CommandColumn(kAmortizationTable.id, width);
   std::string formats;
   for (const std::string_view format : kScheduleFormats) {
     formats += (formats.empty() ? "" : "|") + std::string(format);
   }
-  text += schedule + Options(kScheduleInputs) + " [--format " + formats + "]\n";
+  text += schedule + Options(kAmortizationTable.inputs) + " [--format " + formats + "]\n";
   text += std::string(schedule.size() + 1, ' ') + "[--save FILE | --append FILE]\n";
   text += "  " + std::string(kProgramName) + " --help | --version\n";
   text += "Run \"" + std::string(kProgramName) +

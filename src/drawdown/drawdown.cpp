@@ -2,7 +2,6 @@
 
 #include "numeric/checked.h"
 #include "numeric/counter16.h"
-#include "numeric/display_pattern.h"
 #include "numeric/growth_factor.h"
 
 namespace sw {
@@ -24,15 +23,6 @@ double HowMuch(double startBalance, double yearlyRate, double withdrawal, std::i
   const Checked r = Checked{yearlyRate} / 1200;
   const Checked g = GrowthFactor(r.value(), months);
   return (g * B - (W / r) * (g - 1)).value();
-}
-
-std::string FormatHowLong(std::optional<std::int16_t> months) {
-  return months ? std::to_string(*months) + " months" : "forever";
-}
-
-std::string FormatHowMuch(double balance, const Separators& separators) {
-  std::string text = "$";
-  return text += FormatWithPattern(balance, pattern::kBalance, separators);
 }
 
 }  // namespace sw

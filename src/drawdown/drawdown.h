@@ -2,9 +2,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
-
-#include "numeric/separators.h"
 
 namespace sw {
 
@@ -15,10 +12,5 @@ std::optional<std::int16_t> HowLong(double startBalance, double yearlyRate, doub
 
 // Balance left after `months` withdrawals, in closed form; may go negative.
 double HowMuch(double startBalance, double yearlyRate, double withdrawal, std::int16_t months);
-
-// "forever", "21 months".
-std::string FormatHowLong(std::optional<std::int16_t> months);
-// "$9,383.22", "$-1,427.61" with the default separators.
-std::string FormatHowMuch(double balance, const Separators& separators = {});
 
 }  // namespace sw

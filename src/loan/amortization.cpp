@@ -1,11 +1,9 @@
 #include "loan/amortization.h"
 
-#include "loan/amortization_messages.h"
 #include "loan/payment.h"
 #include "loan/remaining.h"
 #include "numeric/calc_failure.h"
 #include "numeric/checked.h"
-#include "numeric/field_value.h"
 
 namespace sw {
 namespace {
@@ -16,7 +14,9 @@ std::int16_t MonthsOf(std::int16_t years) {
   return static_cast<std::int16_t>(months);
 }
 
-Amortization Schedule(double principal, double yearlyRate, std::int16_t years) {
+}  // namespace
+
+Amortization AmortizationSchedule(double principal, double yearlyRate, std::int16_t years) {
   const std::int16_t n = MonthsOf(years);
   const double payment = MonthlyPaymentOver(principal, yearlyRate, n);
   const Checked r = Checked{yearlyRate} / 1200;
@@ -27,23 +27,6 @@ Amortization Schedule(double principal, double yearlyRate, std::int16_t years) {
     table.rows.push_back({month.month, month.interest, month.principalPart, month.balance});
   });
   return table;
-}
-
-}  // namespace
-
-AmortizationOutcome ComputeAmortization(std::string_view principal, std::string_view yearlyRate,
-                                        std::string_view years, const Separators& separators) {
-  try {
-    const double P = FieldToNumber(principal, separators);
-    const double I = FieldToNumber(yearlyRate, separators);
-    const std::int16_t N = FieldToInteger(years, separators);
-    if (!(P > 0)) return std::string{amortization_message::kPrincipal};
-    if (I < 0) return std::string{amortization_message::kInterest};
-    if (!(N > 0)) return std::string{amortization_message::kYears};
-    return Schedule(P, I, N);
-  } catch (const CalcFailure&) {
-    return std::string{amortization_message::kGeneral};
-  }
 }
 
 }  // namespace sw

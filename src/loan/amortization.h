@@ -1,11 +1,7 @@
 #pragma once
 
-#include <string>
-#include <string_view>
-#include <variant>
+#include <cstdint>
 #include <vector>
-
-#include "numeric/separators.h"
 
 namespace sw {
 
@@ -24,13 +20,9 @@ struct Amortization {
   std::vector<AmortizationRow> rows;
 };
 
-// The month-by-month table of a loan given by the texts of the principal,
-// rate and years fields, read with `separators`, or the one-line message
-// that explains why there is none.
-using AmortizationOutcome = std::variant<Amortization, std::string>;
-AmortizationOutcome ComputeAmortization(std::string_view principal,
-                                        std::string_view yearlyRate,
-                                        std::string_view years,
-                                        const Separators& separators = {});
+// The month-by-month table of a loan repaid by equal end-of-month payments
+// over `years` years. Throws CalcFailure past 32767 months or where a step
+// does not give a finite number.
+Amortization AmortizationSchedule(double principal, double yearlyRate, std::int16_t years);
 
 }  // namespace sw

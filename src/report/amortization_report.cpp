@@ -55,11 +55,4 @@ std::string FormatAmortization(const Amortization& table, const Separators& sepa
   return text;
 }
 
-std::string AmortizationReport(std::string_view principal, std::string_view yearlyRate,
-                               std::string_view years, const Separators& separators) {
-  const AmortizationOutcome outcome = ComputeAmortization(principal, yearlyRate, years, separators);
-  if (const auto* message = std::get_if<std::string>(&outcome)) return *message;
-  return FormatAmortization(std::get<Amortization>(outcome), separators);
-}
-
 }  // namespace sw

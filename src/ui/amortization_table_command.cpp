@@ -1,13 +1,13 @@
 #include "ui/amortization_table_command.h"
 
-#include "calculations/window_names.h"
-#include "report/amortization_report.h"
+#include "calculations/field_calculations.h"
+#include "calculations/loan_fields.h"
 #include "ui/report_text.h"
 #include "ui/report_window.h"
 
 namespace sw::ui {
 
-void ShowAmortizationTable(const LayoutWindow& loan, LayoutWindow& report,
+void ShowAmortizationTable(const FormWindow& loan, FormWindow& report,
                            const Separators& separators) {
   report.setWindowTitle(QStringLiteral("Amortization Table"));
   report.menuEntry(report_window::kPrint)->setEnabled(false);
@@ -16,10 +16,10 @@ void ShowAmortizationTable(const LayoutWindow& loan, LayoutWindow& report,
   report.activateWindow();
   // Built whole and set once: appending row by row would copy the text
   // once per month.
-  SetReportText(ReportTextBox(report),
-                AmortizationReport(loan.text(loan_window::kPrincipal).toStdString(),
-                                   loan.text(loan_window::kRate).toStdString(),
-                                   loan.text(loan_window::kYears).toStdString(), separators));
+  const auto text = [&loan](std::size_t input) {
+    return loan.text(kAmortizationTable.inputs[input].control.data()).toStdString();
+  };
+  SetReportText(ReportTextBox(report), AmortizationReport(text(0), text(1), text(2), separators));
 }
 
 }  // namespace sw::ui

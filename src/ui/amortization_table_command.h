@@ -1,7 +1,7 @@
 #pragma once
 
 #include "numeric/separators.h"
-#include "ui/layout_window.h"
+#include "ui/form_window.h"
 
 namespace sw::ui {
 
@@ -10,7 +10,7 @@ namespace sw::ui {
 // window's principal, rate and years, or to the table's one-line failure
 // message, numbers read and written with `separators`. txtA is neither read
 // nor written.
-void ShowAmortizationTable(const LayoutWindow& loan, LayoutWindow& report,
+void ShowAmortizationTable(const FormWindow& loan, FormWindow& report,
                            const Separators& separators);
 
 }  // namespace sw::ui

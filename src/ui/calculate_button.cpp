@@ -12,7 +12,7 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void Run(LayoutWindow& window, Dialogs& dialogs, const FieldCalculation& calculation,
+void Run(FormWindow& window, Dialogs& dialogs, const FieldCalculation& calculation,
          const Separators& separators) {
   try {
     std::vector<std::string> texts;
@@ -29,7 +29,7 @@ void Run(LayoutWindow& window, Dialogs& dialogs, const FieldCalculation& calcula
 
 }  // namespace
 
-void BindCalculateButton(LayoutWindow& window, Dialogs& dialogs,
+void BindCalculateButton(FormWindow& window, Dialogs& dialogs,
                          const FieldCalculation& calculation, const Separators& separators) {
   QPushButton* button = window.button(FromUtf8(calculation.button));
   QObject::connect(button, &QPushButton::clicked, &window,
@@ -38,7 +38,7 @@ void BindCalculateButton(LayoutWindow& window, Dialogs& dialogs,
                    });
 }
 
-void BindCalculateButtons(LayoutWindow& window, Dialogs& dialogs, const Separators& separators) {
+void BindCalculateButtons(FormWindow& window, Dialogs& dialogs, const Separators& separators) {
   for (const FieldCalculation& calculation : FieldCalculations()) {
     if (calculation.window == window.design().name) {
       BindCalculateButton(window, dialogs, calculation, separators);

@@ -3,7 +3,7 @@
 #include "calculations/field_calculations.h"
 #include "numeric/separators.h"
 #include "ui/dialogs.h"
-#include "ui/layout_window.h"
+#include "ui/form_window.h"
 
 namespace sw::ui {
 
@@ -12,10 +12,10 @@ namespace sw::ui {
 // message. Writing the result is the last step, so a failure leaves every
 // field as it was. Numbers are read and written with `separators`. The
 // calculation must outlive the window.
-void BindCalculateButton(LayoutWindow& window, Dialogs& dialogs,
+void BindCalculateButton(FormWindow& window, Dialogs& dialogs,
                          const FieldCalculation& calculation, const Separators& separators);
 
 // Binds every calculation of the catalogue that belongs to the window.
-void BindCalculateButtons(LayoutWindow& window, Dialogs& dialogs, const Separators& separators);
+void BindCalculateButtons(FormWindow& window, Dialogs& dialogs, const Separators& separators);
 
 }  // namespace sw::ui

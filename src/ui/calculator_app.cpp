@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 #include <utility>
 
-#include "calculations/window_names.h"
 #include "ui/amortization_table_command.h"
-#include "ui/drawdown_window_handlers.h"
-#include "ui/loan_window_handlers.h"
+#include "ui/calculate_button.h"
+#include "ui/help_texts.h"
+#include "ui/report_file_commands.h"
 #include "ui/report_window.h"
 #include "ui/window_builder.h"
 #include "ui/window_designs.h"
@@ -14,19 +14,9 @@
 #include "ui/window_placement.h"
 
 namespace sw::ui {
-namespace {
-
-std::unique_ptr<LayoutWindow> BuildCalculatorWindow(const WindowLayout& design) {
-  auto window = BuildWindow(design);
-  LayoutWindow* built = window.get();
-  QObject::connect(built, &LayoutWindow::loaded, built, [built] { CentreOnScreen(*built); });
-  return window;
-}
-
-}  // namespace
 
 CalculatorApp::CalculatorApp(Dialogs& dialogs, Separators separators)
-    : dialogs_(dialogs), separators_(std::move(separators)) {
+    : dialogs_(dialogs), separators_(std::move(separators)), menuHandlers_(makeMenuHandlers()) {
   KeepDefaultFaceProportional();
   // Menus stay in their windows on every desktop. Said for the whole
   // program, this also keeps Qt from asking the session bus for a
@@ -39,37 +29,53 @@ CalculatorApp::~CalculatorApp() = default;
 
 void CalculatorApp::start() { loanWindow().showLoaded(); }
 
-LayoutWindow& CalculatorApp::loanWindow() {
-  if (!loan_) {
-    loan_ = BuildCalculatorWindow(LoanWindowDesign());
-    BindLoanWindow(*loan_, dialogs_, separators_);
-    connect(loan_->menuEntry(loan_window::kGoToDrawDown), &QAction::triggered, this,
-            &CalculatorApp::goToDrawDown);
-    connect(loan_->menuEntry(loan_window::kAmortizationTable), &QAction::triggered, this,
-            [this] { ShowAmortizationTable(loanWindow(), reportWindow(), separators_); });
-    connect(loan_.get(), &LayoutWindow::closed, this, &CalculatorApp::closeCalculators);
+FormWindow& CalculatorApp::loanWindow() { return window(loan_, LoanWindowDesign()); }
+FormWindow& CalculatorApp::drawDownWindow() { return window(drawDown_, DrawDownWindowDesign()); }
+FormWindow& CalculatorApp::reportWindow() { return window(report_, ReportWindowDesign()); }
+
+// Builds the window on first use and binds its buttons and menu entries; a
+// calculator is centred when first shown and ends the program when closed,
+// the report window is unloaded.
+FormWindow& CalculatorApp::window(std::unique_ptr<FormWindow>& slot, const WindowLayout& design) {
+  if (slot) return *slot;
+  slot = BuildWindow(design);
+  FormWindow* built = slot.get();
+  BindCalculateButtons(*built, dialogs_, separators_);
+  BindMenuCommands(*built, menuHandlers_);
+  if (&slot == &report_) {
+    BindReportWindow(*built);
+    AskToSaveChangesOnClose(*built, dialogs_);
+    connect(built, &FormWindow::closed, this, &CalculatorApp::unloadReportWindow);
+  } else {
+    connect(built, &FormWindow::loaded, built, [built] { CentreOnScreen(*built); });
+    connect(built, &FormWindow::closed, this, &CalculatorApp::closeCalculators);
   }
-  return *loan_;
+  return *built;
 }
 
-LayoutWindow& CalculatorApp::drawDownWindow() {
-  if (!drawDown_) {
-    drawDown_ = BuildCalculatorWindow(DrawDownWindowDesign());
-    BindDrawDownWindow(*drawDown_, dialogs_, separators_);
-    connect(drawDown_->menuEntry(drawdown_window::kGoToLoan), &QAction::triggered, this,
-            &CalculatorApp::goToLoan);
-    connect(drawDown_.get(), &LayoutWindow::closed, this, &CalculatorApp::closeCalculators);
-  }
-  return *drawDown_;
-}
-
-LayoutWindow& CalculatorApp::reportWindow() {
-  if (!report_) {
-    report_ = BuildWindow(ReportWindowDesign());
-    BindReportWindow(*report_, dialogs_);
-    connect(report_.get(), &LayoutWindow::closed, this, &CalculatorApp::unloadReportWindow);
-  }
-  return *report_;
+MenuHandlers CalculatorApp::makeMenuHandlers() {
+  const auto help = [this](const HelpText& text) {
+    return [this, text](FormWindow& window) {
+      dialogs_.message(&window, text.title, text.prompt(), MessageIcon::Information);
+    };
+  };
+  const auto file = [this](MenuCommand command) {
+    return [this, command](FormWindow& report) { RunReportFileCommand(report, dialogs_, command); };
+  };
+  return {
+      {MenuCommand::HowTo, help(HowToText())},
+      {MenuCommand::LoanAbout, help(LoanAboutText())},
+      {MenuCommand::WhatIsThis, help(WhatIsThisText())},
+      {MenuCommand::DrawDownAbout, help(DrawDownAboutText())},
+      {MenuCommand::GoToDrawDown, [this](FormWindow&) { goToDrawDown(); }},
+      {MenuCommand::GoToLoan, [this](FormWindow&) { goToLoan(); }},
+      {MenuCommand::AmortizationTable,
+       [this](FormWindow& loan) { ShowAmortizationTable(loan, reportWindow(), separators_); }},
+      {MenuCommand::Save, file(MenuCommand::Save)},
+      {MenuCommand::SaveAs, file(MenuCommand::SaveAs)},
+      {MenuCommand::Append, file(MenuCommand::Append)},
+      {MenuCommand::AppendTo, file(MenuCommand::AppendTo)},
+  };
 }
 
 // Leaving the loan window hides it before the other is shown; coming back

@@ -5,7 +5,8 @@
 
 #include "numeric/separators.h"
 #include "ui/dialogs.h"
-#include "ui/layout_window.h"
+#include "ui/form_window.h"
+#include "ui/menu_commands.h"
 
 namespace sw::ui {
 
@@ -24,19 +25,21 @@ class CalculatorApp : public QObject {
 
   // The first reference to a window builds it; a calculator window is
   // centred when it is first shown and stays loaded while hidden.
-  LayoutWindow& loanWindow();
-  LayoutWindow& drawDownWindow();
+  FormWindow& loanWindow();
+  FormWindow& drawDownWindow();
   // frmPrintOutput is unloaded, with its text, when the user closes it.
   // Closing a calculator hides both calculators and leaves the report
   // window as it is.
-  LayoutWindow& reportWindow();
-  LayoutWindow* loadedReportWindow() const { return report_.get(); }
+  FormWindow& reportWindow();
+  FormWindow* loadedReportWindow() const { return report_.get(); }
 
  signals:
   // The user closed the last of the windows on screen: the program ends.
   void quitRequested();
 
  private:
+  FormWindow& window(std::unique_ptr<FormWindow>& slot, const WindowLayout& design);
+  MenuHandlers makeMenuHandlers();
   void goToDrawDown();
   void goToLoan();
   void closeCalculators();
@@ -45,9 +48,10 @@ class CalculatorApp : public QObject {
 
   Dialogs& dialogs_;
   const Separators separators_;
-  std::unique_ptr<LayoutWindow> loan_;
-  std::unique_ptr<LayoutWindow> drawDown_;
-  std::unique_ptr<LayoutWindow> report_;
+  const MenuHandlers menuHandlers_;
+  std::unique_ptr<FormWindow> loan_;
+  std::unique_ptr<FormWindow> drawDown_;
+  std::unique_ptr<FormWindow> report_;
 };
 
 }  // namespace sw::ui

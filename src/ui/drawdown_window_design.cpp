@@ -72,11 +72,12 @@ WindowLayout MakeDesign() {
           },
       .menuBar =
           {
-              {"mnuGoTo", "Go To...", {{drawdown_window::kGoToLoan, "Sumwright Calculator", {}}}},
+              {"mnuGoTo", "Go To...",
+               {{drawdown_window::kGoToLoan, "Sumwright Calculator", {}, MenuCommand::GoToLoan}}},
               {"mnuDDHelp", "Help",
-               {{drawdown_window::kWhatIsThis, "What Is This?", {}},
+               {{drawdown_window::kWhatIsThis, "What Is This?", {}, MenuCommand::WhatIsThis},
                 {"mnudash", "-", {}},
-                {drawdown_window::kAbout, "About", {}}}},
+                {drawdown_window::kAbout, "About", {}, MenuCommand::DrawDownAbout}}},
           },
   };
 }

@@ -69,12 +69,14 @@ WindowLayout MakeDesign() {
       .menuBar =
           {
               {"mnuTools", "Tools",
-               {{loan_window::kAmortizationTable, "Amortization Table", {}},
-                {loan_window::kGoToDrawDown, "Uniform Draw Down Calculator", {}}}},
+               {{loan_window::kAmortizationTable, "Amortization Table", {},
+                 MenuCommand::AmortizationTable},
+                {loan_window::kGoToDrawDown, "Uniform Draw Down Calculator", {},
+                 MenuCommand::GoToDrawDown}}},
               {"mnuHelp", "Help",
-               {{loan_window::kHowTo, "How To", {}},
+               {{loan_window::kHowTo, "How To", {}, MenuCommand::HowTo},
                 {"mnuLine", "-", {}},
-                {loan_window::kAbout, "About", {}}}},
+                {loan_window::kAbout, "About", {}, MenuCommand::LoanAbout}}},
           },
   };
 }

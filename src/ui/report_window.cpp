@@ -7,8 +7,6 @@
 #include <string>
 
 #include "calculations/window_names.h"
-
-#include "ui/report_file_commands.h"
 #include "ui/window_placement.h"
 
 namespace sw::ui {
@@ -37,16 +35,15 @@ class FillContainer final : public QObject {
 
 }  // namespace
 
-void BindReportWindow(LayoutWindow& window, Dialogs& dialogs) {
+void BindReportWindow(FormWindow& window) {
   // The client area gets its size from the window's layout.
   window.layout()->activate();
   new FillContainer(ReportTextBox(window));
-  QObject::connect(&window, &LayoutWindow::loaded, &window,
+  QObject::connect(&window, &FormWindow::loaded, &window,
                    [&window] { PlaceAtLeftEdge(window); });
-  BindReportFileCommands(window, dialogs);
 }
 
-QPlainTextEdit& ReportTextBox(const LayoutWindow& window) {
+QPlainTextEdit& ReportTextBox(const FormWindow& window) {
   auto* box = qobject_cast<QPlainTextEdit*>(window.control(report_window::kText));
   if (box == nullptr) {
     throw std::logic_error(std::string(report_window::kText) + " is not a multi-line text box");

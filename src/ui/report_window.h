@@ -1,18 +1,17 @@
 #pragma once
 
-#include "ui/dialogs.h"
-#include "ui/layout_window.h"
+#include "ui/form_window.h"
 
 class QPlainTextEdit;
 
 namespace sw::ui {
 
 // Binds a freshly built frmPrintOutput: its text box fills the client area
-// now and at every size change, loading places the window at the screen's
-// left edge, and the File menu saves and appends its text.
-void BindReportWindow(LayoutWindow& window, Dialogs& dialogs);
+// now and at every size change, and loading places the window at the
+// screen's left edge.
+void BindReportWindow(FormWindow& window);
 
 // The window's one text box, txtText.
-QPlainTextEdit& ReportTextBox(const LayoutWindow& window);
+QPlainTextEdit& ReportTextBox(const FormWindow& window);
 
 }  // namespace sw::ui

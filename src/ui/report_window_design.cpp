@@ -26,11 +26,11 @@ WindowLayout MakeDesign() {
               {"mnuFile", "&File",
                {{report_window::kPrint, "&Print", {}},
                 {"mnuseparate1", "-", {}},
-                {report_window::kSave, "&Save", {}},
-                {report_window::kSaveAs, "Save As...", {}},
+                {report_window::kSave, "&Save", {}, MenuCommand::Save},
+                {report_window::kSaveAs, "Save As...", {}, MenuCommand::SaveAs},
                 {"mnuseparate2", "-", {}},
-                {report_window::kAppend, "Append", {}},
-                {report_window::kAppendTo, "Append To...", {}}}},
+                {report_window::kAppend, "Append", {}, MenuCommand::Append},
+                {report_window::kAppendTo, "Append To...", {}, MenuCommand::AppendTo}}},
           },
   };
 }

@@ -192,7 +192,7 @@ QMenuBar* BuildMenuBar(const std::vector<MenuEntry>& menus, QWidget* window) {
   return bar;
 }
 
-void ApplyBorder(const WindowLayout& design, LayoutWindow& window, QVBoxLayout& layout,
+void ApplyBorder(const WindowLayout& design, FormWindow& window, QVBoxLayout& layout,
                  QWidget& client, int menuHeight, int dpi) {
   const QSize clientSize(ToPixels(design.clientWidth, dpi), ToPixels(design.clientHeight, dpi));
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -210,8 +210,8 @@ void ApplyBorder(const WindowLayout& design, LayoutWindow& window, QVBoxLayout& 
 
 }  // namespace
 
-std::unique_ptr<LayoutWindow> BuildWindow(const WindowLayout& design) {
-  auto window = std::make_unique<LayoutWindow>(design);
+std::unique_ptr<FormWindow> BuildWindow(const WindowLayout& design) {
+  auto window = std::make_unique<FormWindow>(design);
   window->setWindowTitle(ToQString(design.caption));
   if (design.icon == WindowIcon::Umbrella) window->setWindowIcon(UmbrellaIcon());
 
@@ -226,7 +226,7 @@ std::unique_ptr<LayoutWindow> BuildWindow(const WindowLayout& design) {
   }
 
   auto* client = new QWidget(window.get());
-  client->setObjectName(LayoutWindow::kClientAreaName);
+  client->setObjectName(FormWindow::kClientAreaName);
   client->setFont(MakeFont(design.font));
   SetColours(client, design.background, design.foreground);
   layout->addWidget(client);

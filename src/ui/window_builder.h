@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "ui/layout_window.h"
+#include "ui/form_window.h"
 #include "ui/window_layout.h"
 
 namespace sw::ui {
@@ -10,6 +10,6 @@ namespace sw::ui {
 // Builds a window from its design at 15 twips per pixel: menu bar, client
 // area, every control in its container with its colours, stacking and tab
 // order, the font, the border and the icon.
-std::unique_ptr<LayoutWindow> BuildWindow(const WindowLayout& design);
+std::unique_ptr<FormWindow> BuildWindow(const WindowLayout& design);
 
 }  // namespace sw::ui

@@ -54,11 +54,18 @@ struct ControlLayout {
   bool multiLine = false;
 };
 
+// What choosing a menu entry does; menu_commands.h binds each to its handler.
+enum class MenuCommand {
+  None, HowTo, LoanAbout, WhatIsThis, DrawDownAbout, GoToDrawDown, GoToLoan, AmortizationTable,
+  Save, SaveAs, Append, AppendTo,
+};
+
 struct MenuEntry {
   std::string name{};
   // "&" marks the access key; "-" is a separator line.
   std::string caption{};
   std::vector<MenuEntry> children{};
+  MenuCommand command = MenuCommand::None;
 };
 
 struct WindowLayout {

@@ -5,6 +5,7 @@
 
 #include "case_name.h"
 #include "cli_process.h"
+#include "product.h"
 
 namespace sw::cli_test {
 namespace {
@@ -138,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Version, PrintsTheProjectVersion) {
   const CliResult run = RunCli({"--version"});
-  EXPECT_EQ(run.out, "sumwright-cli " SUMWRIGHT_VERSION "\n");
+  EXPECT_EQ(run.out, std::string("sumwright-cli ") + product::kVersion + "\n");
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.exitCode, 0);
 }

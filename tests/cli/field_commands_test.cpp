@@ -3,10 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "calculations/messages.h"
 #include "case_name.h"
 #include "cli_process.h"
-#include "drawdown/messages.h"
-#include "loan/messages.h"
 
 namespace sw::cli_test {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "case_name.h"
 #include "cli_process.h"
+#include "schedule_args.h"
 #include "temp_dir.h"
-#include "worked_example.h"
 
 namespace sw::cli_test {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "case_name.h"
 #include "cli_process.h"
-#include "worked_example.h"
+#include "schedule_args.h"
 
 namespace sw::cli_test {
 namespace {

@@ -4,10 +4,12 @@
 
 #include <algorithm>
 
+#include "calculations/loan_fields.h"
+#include "calculations/messages.h"
 #include "case_name.h"
-#include "loan/amortization_messages.h"
-#include "locale_separators.h"
 #include "report/amortization_report.h"
+#include "tested_locales.h"
+#include "worked_example.h"
 
 namespace sw {
 namespace {
@@ -23,15 +25,9 @@ std::size_t LineCount(const std::string& text) {
 }
 
 TEST(AmortizationReport, OneYearWorkedExample) {
-  EXPECT_EQ(AmortizationReport("10000", "7.5", "1"),
-            Lines({"Amortization Table for 10,000.00 at 7.500% for 1 years",
-                   " #  Monthly  Monthly   Remaining", "    Interest Principal Principal",
-                   "001  62.50  805.07  9,194.93", "002  57.47  810.11  8,384.82",
-                   "003  52.41  815.17  7,569.65", "004  47.31  820.26  6,749.39",
-                   "005  42.18  825.39  5,924.00", "006  37.02  830.55  5,093.45",
-                   "007  31.83  835.74  4,257.71", "008  26.61  840.96  3,416.74",
-                   "009  21.35  846.22  2,570.52", "010  16.07  851.51  1,719.02",
-                   "011  10.74  856.83  862.19", "012  05.39  862.19  0.00"}));
+  EXPECT_EQ(AmortizationReport(test::kWorkedExamplePrincipal, test::kWorkedExampleRate,
+                               test::kWorkedExampleYears),
+            test::kWorkedExampleReport);
 }
 
 TEST(AmortizationReport, ThirtyYearsBeginsAndEndsAsExpected) {

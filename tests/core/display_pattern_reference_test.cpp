@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "display_pattern_reference.h"
-#include "locale_separators.h"
+#include "tested_locales.h"
 #include "numeric/display_pattern.h"
 
 // The formatter against the reference implementation, byte for byte, on

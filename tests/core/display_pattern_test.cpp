@@ -5,8 +5,8 @@
 #include <cfloat>
 
 #include "case_name.h"
-#include "locale_separators.h"
 #include "numeric/field_value.h"
+#include "tested_locales.h"
 
 namespace sw {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "case_name.h"
-#include "locale_separators.h"
 #include "numeric/calc_failure.h"
+#include "tested_locales.h"
 
 namespace sw {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <vector>
 
+#include "calculations/loan_fields.h"
 #include "case_name.h"
 #include "field_result.h"
-#include "loan/loan_fields.h"
 
 namespace sw {
 namespace {

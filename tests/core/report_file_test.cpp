@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "calculations/loan_fields.h"
 #include "case_name.h"
-#include "locale_separators.h"
-#include "report/amortization_report.h"
+#include "tested_locales.h"
 
 namespace sw {
 namespace {

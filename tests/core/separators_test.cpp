@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "case_name.h"
-#include "locale_separators.h"
+#include "tested_locales.h"
 
 namespace sw {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "calculations/loan_fields.h"
 #include "case_name.h"
 #include "field_result.h"
-#include "loan/loan_fields.h"
 
 namespace sw {
 namespace {

@@ -5,17 +5,18 @@
 #include <string>
 
 #include "app_test_case.h"
-#include "report/amortization_report.h"
+#include "calculations/loan_fields.h"
 #include "report_request.h"
 #include "ui/report_text.h"
 #include "ui/report_window.h"
+#include "worked_example.h"
 
 using namespace sw::ui;
 using namespace sw::ui::test;
 
 namespace {
 
-std::string BoxReport(LayoutWindow& report) { return ReportText(ReportTextBox(report)); }
+std::string BoxReport(FormWindow& report) { return ReportText(ReportTextBox(report)); }
 
 }  // namespace
 
@@ -26,9 +27,9 @@ class AmortizationMenuTest : public AppTestCase {
   // One line of the box per line of the report, with no carriage return
   // left over to show as a stray character.
   void workedExampleFillsTheBox() {
-    LayoutWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
+    FormWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
     const QPlainTextEdit& box = ReportTextBox(report);
-    QCOMPARE(BoxReport(report), std::string(kWorkedExampleReport));
+    QCOMPARE(BoxReport(report), sw::test::kWorkedExampleReport);
     QCOMPARE(box.blockCount(), 16);
     QVERIFY(!box.toPlainText().contains('\r'));
     QCOMPARE(box.document()->findBlockByNumber(14).text(),
@@ -63,10 +64,10 @@ class AmortizationMenuTest : public AppTestCase {
     QFETCH(QString, years);
     QFETCH(QString, message);
     Type(fixture().loan(), "txtA", "typed payment");
-    LayoutWindow& earlier = RequestTable(fixture(), "10000", "7.5", "1");
+    FormWindow& earlier = RequestTable(fixture(), "10000", "7.5", "1");
     ReportTextBox(earlier).appendPlainText("edited");
 
-    LayoutWindow& report = RequestTable(fixture(), principal, rate, years);
+    FormWindow& report = RequestTable(fixture(), principal, rate, years);
 
     QVERIFY(report.isVisible());
     QCOMPARE(report.windowTitle(), QString("Amortization Table"));
@@ -79,14 +80,14 @@ class AmortizationMenuTest : public AppTestCase {
   void secondRequestGivesOneTable() {
     RequestTable(fixture(), "100000", "6", "30");
     Choose(fixture().loan(), "mnuAmortTable");
-    LayoutWindow& report = fixture().app().reportWindow();
+    FormWindow& report = fixture().app().reportWindow();
     QCOMPARE(BoxReport(report), sw::AmortizationReport("100000", "6", "30"));
     QCOMPARE(ReportTextBox(report).blockCount(), 3 + 360 + 1);
   }
 
   // The whole of the largest table stays in the box.
   void largestTableIsKeptWhole() {
-    LayoutWindow& report = RequestTable(fixture(), "100000", "0.01", "2730");
+    FormWindow& report = RequestTable(fixture(), "100000", "0.01", "2730");
     QCOMPARE(ReportTextBox(report).blockCount(), 3 + 32760 + 1);
     QCOMPARE(BoxReport(report), sw::AmortizationReport("100000", "0.01", "2730"));
   }

@@ -13,7 +13,7 @@ AppFixture::AppFixture(Separators separators)
 
 AppFixture::~AppFixture() = default;
 
-LayoutWindow& AppFixture::goToDrawDown() {
+FormWindow& AppFixture::goToDrawDown() {
   Choose(loan(), "mnuGoToUDDC");
   return app_->drawDownWindow();
 }
@@ -24,18 +24,18 @@ QStringList AppFixture::unexpectedDialogs() const {
   return result;
 }
 
-void Type(LayoutWindow& window, const QString& field, const QString& text) {
+void Type(FormWindow& window, const QString& field, const QString& text) {
   auto* box = qobject_cast<QLineEdit*>(window.control(field));
   box->selectAll();
   QTest::keyClick(box, Qt::Key_Delete);
   QTest::keyClicks(box, text);
 }
 
-void Click(LayoutWindow& window, const QString& button) {
+void Click(FormWindow& window, const QString& button) {
   QTest::mouseClick(window.button(button), Qt::LeftButton);
 }
 
-void Choose(LayoutWindow& window, const QString& menuEntry) {
+void Choose(FormWindow& window, const QString& menuEntry) {
   window.menuEntry(menuEntry)->trigger();
 }
 

@@ -18,9 +18,9 @@ class AppFixture {
 
   CalculatorApp& app() { return *app_; }
   RecordingDialogs& dialogs() { return dialogs_; }
-  LayoutWindow& loan() { return app_->loanWindow(); }
+  FormWindow& loan() { return app_->loanWindow(); }
   // Reached the way a user does: through the loan window's Tools menu.
-  LayoutWindow& goToDrawDown();
+  FormWindow& goToDrawDown();
 
   // Dialogs that appeared without the test taking them; empty when all was
   // as expected.
@@ -33,8 +33,8 @@ class AppFixture {
 };
 
 // User actions on real widgets.
-void Type(LayoutWindow& window, const QString& field, const QString& text);
-void Click(LayoutWindow& window, const QString& button);
-void Choose(LayoutWindow& window, const QString& menuEntry);
+void Type(FormWindow& window, const QString& field, const QString& text);
+void Click(FormWindow& window, const QString& button);
+void Choose(FormWindow& window, const QString& menuEntry);
 
 }  // namespace sw::ui::test

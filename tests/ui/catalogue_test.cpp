@@ -59,6 +59,20 @@ class CatalogueTest : public QObject {
     VerifySingleLineTextBox(*design, calculation->result);
   }
 
+  // The amortization table reads text boxes of its window, from a menu
+  // entry that runs the table's command.
+  void amortizationTableNamesItsWindowsControls() {
+    const WindowLayout* design = CalculatorDesign(kAmortizationTable.window);
+    QVERIFY(design != nullptr);
+    for (const FieldInput& input : kAmortizationTable.inputs) {
+      VerifySingleLineTextBox(*design, input.control);
+    }
+    const auto& tools = design->menuBar.front().children;
+    const auto entry = std::ranges::find(tools, kAmortizationTable.menuEntry, &MenuEntry::name);
+    QVERIFY(entry != tools.end());
+    QCOMPARE(entry->command, MenuCommand::AmortizationTable);
+  }
+
   // Every button of a calculator window is a calculate button, so each must
   // have its entry.
   void everyButtonOfTheCalculatorsIsCatalogued() {

@@ -96,7 +96,7 @@ class ClosingTest : public AppTestCase {
     QSignalSpy quit(&fixture().app(), &CalculatorApp::quitRequested);
     RecordingDialogs& dialogs = fixture().dialogs();
 
-    QPointer<LayoutWindow> reportWindow;
+    QPointer<FormWindow> reportWindow;
     QString text;
     if (!report.isEmpty()) {
       reportWindow = &RequestTable(fixture(), "0", "7.5", "1");
@@ -112,7 +112,7 @@ class ClosingTest : public AppTestCase {
       }
       text = reportWindow->text("txtText");
     }
-    LayoutWindow& calculator = inDrawDown ? fixture().goToDrawDown() : fixture().loan();
+    FormWindow& calculator = inDrawDown ? fixture().goToDrawDown() : fixture().loan();
 
     if (answer == "Save" || answer == "Save, cancelled") {
       dialogs.prepareSaveChangesAnswer(UnsavedChanges::Save);

@@ -1,7 +1,7 @@
 #include <QTest>
 
 #include "app_test_case.h"
-#include "drawdown/messages.h"
+#include "calculations/messages.h"
 #include "field_snapshot.h"
 
 using namespace sw::ui;
@@ -82,7 +82,7 @@ class DrawDownButtonsTest : public AppTestCase {
     QFETCH(QStringList, fields);
     QFETCH(QString, result);
     QFETCH(QString, message);
-    LayoutWindow& window = fixture().goToDrawDown();
+    FormWindow& window = fixture().goToDrawDown();
     const auto [before, after] = PressOverOldResult(window, kDrawDownFields, button, fields, result);
     QCOMPARE(after, before);
     QCOMPARE(fixture().dialogs().takeMessages(),
@@ -92,7 +92,7 @@ class DrawDownButtonsTest : public AppTestCase {
   // The loan window's fields of the same names are separate controls.
   void fieldsAreSeparateFromTheLoanWindow() {
     Fill(fixture().loan(), {"txtA=599.55", "txtN=30"});
-    LayoutWindow& window = fixture().goToDrawDown();
+    FormWindow& window = fixture().goToDrawDown();
     Fill(window, {"txtStartBalance=10000", "txtInterest=6", "txtA=500", "txtN=12"});
     Click(window, "cmdHowMuch");
     QCOMPARE(window.text("txtA"), QString("500"));

@@ -4,20 +4,20 @@
 
 namespace sw::ui::test {
 
-FieldSnapshot Snapshot(const LayoutWindow& window, const QStringList& fields) {
+FieldSnapshot Snapshot(const FormWindow& window, const QStringList& fields) {
   FieldSnapshot snapshot;
   for (const QString& field : fields) snapshot.insert(field, window.text(field));
   return snapshot;
 }
 
-void Fill(LayoutWindow& window, const QStringList& assignments) {
+void Fill(FormWindow& window, const QStringList& assignments) {
   for (const QString& assignment : assignments) {
     const qsizetype split = assignment.indexOf('=');
     Type(window, assignment.left(split), assignment.mid(split + 1));
   }
 }
 
-PressResult PressOverOldResult(LayoutWindow& window, const QStringList& watched,
+PressResult PressOverOldResult(FormWindow& window, const QStringList& watched,
                                const QString& button, const QStringList& entries,
                                const QString& resultField) {
   Type(window, resultField, "old result");

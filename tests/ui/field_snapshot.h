@@ -4,17 +4,17 @@
 #include <QString>
 #include <QStringList>
 
-#include "ui/layout_window.h"
+#include "ui/form_window.h"
 
 namespace sw::ui::test {
 
 // The texts of the named text boxes, by name.
 using FieldSnapshot = QMap<QString, QString>;
 
-FieldSnapshot Snapshot(const LayoutWindow& window, const QStringList& fields);
+FieldSnapshot Snapshot(const FormWindow& window, const QStringList& fields);
 
 // Types "name=text" entries into their fields, in order.
-void Fill(LayoutWindow& window, const QStringList& assignments);
+void Fill(FormWindow& window, const QStringList& assignments);
 
 struct PressResult {
   FieldSnapshot before;
@@ -23,7 +23,7 @@ struct PressResult {
 
 // Puts an old text into the result field, types the entries and clicks the
 // button; the watched fields as they were just before and after the click.
-PressResult PressOverOldResult(LayoutWindow& window, const QStringList& watched,
+PressResult PressOverOldResult(FormWindow& window, const QStringList& watched,
                                const QString& button, const QStringList& entries,
                                const QString& resultField);
 

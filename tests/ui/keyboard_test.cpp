@@ -34,7 +34,7 @@ void PressAtFocus(Qt::Key key) {
 void WaitUntilActive(QWidget& window) { QVERIFY(QTest::qWaitForWindowActive(&window)); }
 
 // Opens the entry's menu from the menu bar and clicks the entry, with the mouse.
-void ChooseWithMouse(LayoutWindow& window, const QString& entry) {
+void ChooseWithMouse(FormWindow& window, const QString& entry) {
   QAction* action = window.menuEntry(entry);
   auto* menu = qobject_cast<QMenu*>(action->associatedObjects().value(0));
   QVERIFY(menu != nullptr);
@@ -73,9 +73,9 @@ class KeyboardTest : public AppTestCase {
     QFETCH(QString, clicked);
     QFETCH(int, roundTrips);
     QFETCH(QString, expectedField);
-    LayoutWindow& loan = fixture().loan();
-    LayoutWindow& drawDown = fixture().app().drawDownWindow();
-    LayoutWindow& window = inDrawDown ? fixture().goToDrawDown() : loan;
+    FormWindow& loan = fixture().loan();
+    FormWindow& drawDown = fixture().app().drawDownWindow();
+    FormWindow& window = inDrawDown ? fixture().goToDrawDown() : loan;
     const QStringList& fields = inDrawDown ? kDrawDownFields : kLoanFields;
     WaitUntilActive(window);
     if (!clicked.isEmpty()) QTest::mouseClick(window.control(clicked), Qt::LeftButton);
@@ -128,7 +128,7 @@ class KeyboardTest : public AppTestCase {
     QFETCH(QString, resultField);
     QFETCH(QString, result);
     QFETCH(int, key);
-    LayoutWindow& window = inDrawDown ? fixture().goToDrawDown() : fixture().loan();
+    FormWindow& window = inDrawDown ? fixture().goToDrawDown() : fixture().loan();
     WaitUntilActive(window);
     Fill(window, entries);
     QTest::mouseClick(window.control(fieldBefore), Qt::LeftButton);
@@ -148,7 +148,7 @@ class KeyboardTest : public AppTestCase {
 
   void tabInTheReportMovesFocusWithoutTyping() {
     QFETCH(int, key);
-    LayoutWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
+    FormWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
     WaitUntilActive(report);
     const QString before = report.text("txtText");
 
@@ -174,7 +174,7 @@ class KeyboardTest : public AppTestCase {
     QFETCH(QString, box);
     QFETCH(bool, selected);
     const bool inReport = box == "txtText";
-    LayoutWindow& window = inReport ? RequestTable(fixture(), "10000", "7.5", "1") : fixture().loan();
+    FormWindow& window = inReport ? RequestTable(fixture(), "10000", "7.5", "1") : fixture().loan();
     if (!inReport) {
       Type(window, "txtP", "100000");
       Type(window, "txtI", "6");

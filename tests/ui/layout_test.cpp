@@ -30,7 +30,7 @@ const WindowLayout& DesignNamed(const QString& name) {
 }
 
 // The window as the user reaches it in the running calculator.
-LayoutWindow& Reach(AppFixture& fixture, const QString& name) {
+FormWindow& Reach(AppFixture& fixture, const QString& name) {
   if (name == "frmDrawDown") return fixture.goToDrawDown();
   if (name == "frmPrintOutput") return fixture.app().reportWindow();
   return fixture.loan();
@@ -45,7 +45,7 @@ void AddWindowColumn() {
   }
 }
 
-QStringList MenuTree(const LayoutWindow& window) {
+QStringList MenuTree(const FormWindow& window) {
   QStringList tree;
   for (QAction* heading : window.findChild<QMenuBar*>()->actions()) {
     tree << heading->menu()->objectName() + " " + heading->text();
@@ -155,7 +155,7 @@ class LayoutTest : public QObject {
       const QString name = QString::fromStdString(control.name);
       QWidget* widget = built->control(name);
       QCOMPARE(widget->geometry(),
-               QRect(control.rect.left / 15, control.rect.top / 15,
+               QRect(qRound(control.rect.left / 15.0), qRound(control.rect.top / 15.0),
                      qRound(control.rect.width / 15.0), qRound(control.rect.height / 15.0)));
       QCOMPARE(widget->focusPolicy(), TakesFocus(control) ? Qt::StrongFocus : Qt::NoFocus);
       QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(name));
@@ -294,7 +294,7 @@ class LayoutTest : public QObject {
     QFETCH(QString, window);
     const WindowLayout& design = DesignNamed(window);
     AppFixture fixture;
-    LayoutWindow& built = Reach(fixture, window);
+    FormWindow& built = Reach(fixture, window);
     const QString face = ResolveFontFace(design.font);
     QVERIFY(face == "MS Sans Serif" || face == kSubstituteFace);
     const QFontInfo info(built.clientArea()->font());

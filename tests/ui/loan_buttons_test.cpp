@@ -1,8 +1,8 @@
 #include <QTest>
 
 #include "app_test_case.h"
+#include "calculations/messages.h"
 #include "field_snapshot.h"
-#include "loan/messages.h"
 
 using namespace sw::ui;
 using namespace sw::ui::test;
@@ -103,7 +103,7 @@ class LoanButtonsTest : public AppTestCase {
     QFETCH(QStringList, fields);
     QFETCH(QString, result);
     QFETCH(QString, message);
-    LayoutWindow& window = fixture().loan();
+    FormWindow& window = fixture().loan();
     const auto [before, after] = PressOverOldResult(window, kLoanFields, button, fields, result);
     QCOMPARE(after, before);
     QCOMPARE(fixture().dialogs().takeMessages(),
@@ -112,7 +112,7 @@ class LoanButtonsTest : public AppTestCase {
 
   // A written result is read back by the next calculation.
   void resultsFeedTheNextCalculation() {
-    LayoutWindow& window = fixture().loan();
+    FormWindow& window = fixture().loan();
     Fill(window, {"txtP=100000", "txtI=6", "txtN=30"});
     Click(window, "cmdApin");
     QCOMPARE(window.text("txtA"), QString("599.55"));
@@ -125,7 +125,7 @@ class LoanButtonsTest : public AppTestCase {
   }
 
   void infiniteTermFailsTheNextCalculation() {
-    LayoutWindow& window = fixture().loan();
+    FormWindow& window = fixture().loan();
     Fill(window, {"txtP=100000", "txtA=400", "txtI=6"});
     Click(window, "cmdNaip");
     QCOMPARE(window.text("txtN"), QString("Infinite"));
@@ -138,7 +138,7 @@ class LoanButtonsTest : public AppTestCase {
   // Result fields are ordinary fields: what the user types stays until a
   // calculation overwrites it.
   void resultFieldsAcceptTyping() {
-    LayoutWindow& window = fixture().loan();
+    FormWindow& window = fixture().loan();
     for (const QString& field : QStringList{"txtA", "txtP", "txtI", "txtN", "txtRemaining"}) {
       Type(window, field, "12");
       QCOMPARE(window.text(field), QString("12"));

@@ -5,10 +5,10 @@
 #include <memory>
 
 #include "app_fixture.h"
+#include "calculations/messages.h"
 #include "field_snapshot.h"
-#include "loan/messages.h"
-#include "numeric/locale_separators.h"
 #include "report_request.h"
+#include "system/locale_separators.h"
 #include "ui/report_window.h"
 
 using namespace sw::ui;
@@ -108,7 +108,7 @@ class LocaleTest : public QObject {
     QFETCH(QString, result);
     QFETCH(QString, expected);
     const auto fixture = StartIn(locale);
-    LayoutWindow& window = drawDown ? fixture->goToDrawDown() : fixture->loan();
+    FormWindow& window = drawDown ? fixture->goToDrawDown() : fixture->loan();
     Fill(window, fields);
     Click(window, button);
     QCOMPARE(window.text(result), expected);
@@ -132,7 +132,7 @@ class LocaleTest : public QObject {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const auto fixture = StartIn("fr_FR.UTF-8");
-    LayoutWindow& report = RequestTable(*fixture, "100 000", "6", "30");
+    FormWindow& report = RequestTable(*fixture, "100 000", "6", "30");
     const QString title = "Amortization Table for 100" + kNoBreakSpace + "000,00 at 6,000% for 30 years";
     QCOMPARE(ReportTextBox(report).document()->toRawText().section(QChar::ParagraphSeparator, 0, 0),
              title);

@@ -54,7 +54,7 @@ class NavigationTest : public AppTestCase {
 
  private slots:
   void startUpShowsOnlyTheEmptyLoanWindow() {
-    LayoutWindow& loan = fixture().loan();
+    FormWindow& loan = fixture().loan();
     QCOMPARE(VisibleWindows(), QStringList{"frmAPIN"});
     QVERIFY(!Exists("frmDrawDown"));
     QVERIFY(!Exists("frmPrintOutput"));
@@ -64,12 +64,12 @@ class NavigationTest : public AppTestCase {
   }
 
   void switchingKeepsFieldsAndPositions() {
-    LayoutWindow& loan = fixture().loan();
+    FormWindow& loan = fixture().loan();
     Type(loan, "txtP", "100000");
     loan.move(10, 20);
     const QPoint loanPosition = loan.pos();
 
-    LayoutWindow& drawDown = fixture().goToDrawDown();
+    FormWindow& drawDown = fixture().goToDrawDown();
     QCOMPARE(VisibleWindows(), QStringList{"frmDrawDown"});
     QVERIFY(IsCentred(drawDown));
     QCOMPARE(drawDown.focusWidget(), drawDown.control("txtStartBalance"));
@@ -90,8 +90,8 @@ class NavigationTest : public AppTestCase {
 
   // Leaving the loan window hides it first; coming back shows it first.
   void switchingOrder() {
-    LayoutWindow& loan = fixture().loan();
-    LayoutWindow& drawDown = fixture().app().drawDownWindow();
+    FormWindow& loan = fixture().loan();
+    FormWindow& drawDown = fixture().app().drawDownWindow();
     ShowHideLog log;
     loan.installEventFilter(&log);
     drawDown.installEventFilter(&log);
@@ -134,7 +134,7 @@ class NavigationTest : public AppTestCase {
     QFETCH(QString, entry);
     QFETCH(QString, title);
     QFETCH(QString, prompt);
-    LayoutWindow& window = inDrawDown ? fixture().goToDrawDown() : fixture().loan();
+    FormWindow& window = inDrawDown ? fixture().goToDrawDown() : fixture().loan();
 
     Choose(window, entry);
 
@@ -166,7 +166,7 @@ class NavigationTest : public AppTestCase {
 
   void enterAndEscStartNothing() {
     QFETCH(int, key);
-    LayoutWindow& loan = fixture().loan();
+    FormWindow& loan = fixture().loan();
     Fill(loan, {"txtP=100000", "txtI=6", "txtN=30", "txtMonths=12"});
     const FieldSnapshot before = Snapshot(loan, kLoanFields);
     // A focused button answers Enter, but not Esc.

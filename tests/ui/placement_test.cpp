@@ -12,7 +12,7 @@ namespace {
 
 enum class Shown { Loan, DrawDown, Report };
 
-LayoutWindow& Show(AppFixture& fixture, Shown window) {
+FormWindow& Show(AppFixture& fixture, Shown window) {
   switch (window) {
     case Shown::DrawDown:
       return fixture.goToDrawDown();
@@ -89,7 +89,7 @@ class PlacementTest : public AppTestCase {
   void userMoveStands() {
     QFETCH(Shown, shown);
     QFETCH(bool, atLeftEdge);
-    LayoutWindow& window = Show(fixture(), shown);
+    FormWindow& window = Show(fixture(), shown);
     ExpectPlaced(window, atLeftEdge);
     // Where a user drags a window, its window manager moves the frame.
     const QPoint moved(40, 30);

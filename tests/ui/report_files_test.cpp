@@ -12,6 +12,7 @@
 #include "report_request.h"
 #include "ui/report_file_commands.h"
 #include "ui/report_window.h"
+#include "worked_example.h"
 
 using namespace sw::ui;
 using namespace sw::ui::test;
@@ -89,7 +90,7 @@ class ReportFilesTest : public AppTestCase {
 
   // The first Save asks; the next one replaces the file without asking.
   void saveAsksOnceThenReplaces() {
-    LayoutWindow& report = table();
+    FormWindow& report = table();
     const qsizetype descriptors = OpenDescriptors();
     dialogs().prepareSaveAnswer(path("report.txt"));
     Choose(report, "mnuSave");
@@ -100,7 +101,7 @@ class ReportFilesTest : public AppTestCase {
     QCOMPARE(requests[0].title, QString("Save Drop Table As..."));
     QCOMPARE(requests[0].filter, QString("*.txt"));
     QCOMPARE(requests[0].proposedName, QString());
-    QCOMPARE(Contents(path("report.txt")), Record(kWorkedExampleReport));
+    QCOMPARE(Contents(path("report.txt")), Record(QByteArray::fromStdString(sw::test::kWorkedExampleReport)));
 
     ReportTextBox(report).setPlainText("abc");
     Choose(report, "mnuSave");
@@ -111,7 +112,7 @@ class ReportFilesTest : public AppTestCase {
 
   // A name chosen in Save As is the one later Saves and Appends use.
   void saveAsNameServesSaveAndAppend() {
-    LayoutWindow& report = table();
+    FormWindow& report = table();
     dialogs().prepareSaveAnswer(path("first.txt"));
     dialogs().prepareSaveAnswer(path("second.txt"));
     Choose(report, "mnuSaveAs");
@@ -123,12 +124,12 @@ class ReportFilesTest : public AppTestCase {
     const auto requests = dialogs().takeSaveRequests();
     QCOMPARE(requests.size(), 2);
     QCOMPARE(requests[1].proposedName, path("first.txt"));
-    QCOMPARE(Contents(path("first.txt")), Record(kWorkedExampleReport));
+    QCOMPARE(Contents(path("first.txt")), Record(QByteArray::fromStdString(sw::test::kWorkedExampleReport)));
     QCOMPARE(Contents(path("second.txt")), Record(""));
   }
 
   void appendTwiceLeavesTwoRecords() {
-    LayoutWindow& report = table("0");
+    FormWindow& report = table("0");
     dialogs().prepareSaveAnswer(path("log"));
     dialogs().prepareSaveAnswer(path("log"));
     Choose(report, "mnuAppend");
@@ -152,7 +153,7 @@ class ReportFilesTest : public AppTestCase {
   void extensionRule() {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
-    LayoutWindow& report = table("0");
+    FormWindow& report = table("0");
     dialogs().prepareSaveAnswer(path(chosen));
     dialogs().prepareSaveAnswer(std::nullopt);
     Choose(report, "mnuSaveAs");
@@ -165,7 +166,7 @@ class ReportFilesTest : public AppTestCase {
   // Typed and pasted text: Latin-1 characters are one byte each, others
   // "?"; quotes stay single.
   void userEditedTextIsWrittenAsShown() {
-    LayoutWindow& report = table();
+    FormWindow& report = table();
     QPlainTextEdit& box = ReportTextBox(report);
     box.selectAll();
     QTest::keyClicks(&box, "say \"");
@@ -184,7 +185,7 @@ class ReportFilesTest : public AppTestCase {
 
   // A cancel writes nothing, says nothing and keeps the remembered name.
   void cancelledDialogWritesNothing() {
-    LayoutWindow& report = table("0");
+    FormWindow& report = table("0");
     dialogs().prepareSaveAnswer(std::nullopt);
     dialogs().prepareSaveAnswer(std::nullopt);
     Choose(report, "mnuSave");
@@ -229,7 +230,7 @@ class ReportFilesTest : public AppTestCase {
     QFETCH(bool, replace);
     QFETCH(QByteArray, contents);
     WriteBytes(path("keep.txt"), "IMPORTANT DATA\n");
-    LayoutWindow& report = table("0");
+    FormWindow& report = table("0");
     dialogs().prepareSaveAnswer(path(chosen));
     if (asked) dialogs().prepareReplaceAnswer(replace);
     Choose(report, entry);
@@ -251,7 +252,7 @@ class ReportFilesTest : public AppTestCase {
   }
 
   void closingTheWindowForgetsTheName() {
-    LayoutWindow& first = table("0");
+    FormWindow& first = table("0");
     dialogs().prepareSaveAnswer(path("old"));
     Choose(first, "mnuSave");
     first.close();
@@ -286,7 +287,7 @@ class ReportFilesTest : public AppTestCase {
     QFETCH(QString, chosen);
     QFETCH(QString, reason);
     WriteBytes(path("file"), "old");
-    LayoutWindow& report = table();
+    FormWindow& report = table();
     const qsizetype descriptors = OpenDescriptors();
     dialogs().prepareSaveAnswer(path(chosen));
     Choose(report, entry);
@@ -316,7 +317,7 @@ class ReportFilesTest : public AppTestCase {
     QFETCH(QString, entry);
     const QByteArray old = Record("an earlier report");
     WriteBytes(path("report.txt"), old);
-    LayoutWindow& report = table();
+    FormWindow& report = table();
     const qsizetype descriptors = OpenDescriptors();
     dialogs().prepareSaveAnswer(path("report.txt"));
     if (entry == "mnuSave") dialogs().prepareReplaceAnswer(true);
@@ -334,7 +335,7 @@ class ReportFilesTest : public AppTestCase {
     QCOMPARE(OpenDescriptors(), descriptors);
 
     Choose(report, entry);
-    const QByteArray written = Record(kWorkedExampleReport);
+    const QByteArray written = Record(QByteArray::fromStdString(sw::test::kWorkedExampleReport));
     QCOMPARE(Contents(path("report.txt")), entry == "mnuSave" ? written : old + written);
   }
 
@@ -342,7 +343,7 @@ class ReportFilesTest : public AppTestCase {
   RecordingDialogs& dialogs() { return fixture().dialogs(); }
   QString path(const QString& name) const { return dir_->filePath(name); }
   // The worked example, or the one-line message for a principal of "0".
-  LayoutWindow& table(const QString& principal = "10000") {
+  FormWindow& table(const QString& principal = "10000") {
     return RequestTable(fixture(), principal, "7.5", "1");
   }
 

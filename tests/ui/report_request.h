@@ -6,12 +6,9 @@
 
 namespace sw::ui::test {
 
-// The loan of 10,000.00 at 7.5 % for one year, as its amortization table.
-extern const char kWorkedExampleReport[];
-
 // Types the loan window's principal, rate and years, chooses Tools >
 // Amortization Table as the user does, and returns the report window.
-LayoutWindow& RequestTable(AppFixture& fixture, const QString& principal, const QString& rate,
-                           const QString& years);
+FormWindow& RequestTable(AppFixture& fixture, const QString& principal, const QString& rate,
+                         const QString& years);
 
 }  // namespace sw::ui::test

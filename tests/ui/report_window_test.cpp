@@ -21,7 +21,7 @@ bool StandsAtLeftEdge(const QWidget& window) {
          screen.topLeft() + LeftEdgePosition(screen.size(), frame.size(), window.logicalDpiY());
 }
 
-bool BoxFillsClientArea(LayoutWindow& report) {
+bool BoxFillsClientArea(FormWindow& report) {
   return ReportTextBox(report).geometry() == report.clientArea()->rect();
 }
 
@@ -55,14 +55,14 @@ class ReportWindowTest : public AppTestCase {
 
   // The text box covers the client area as soon as the window exists.
   void builtWindowIsFittedBeforeItIsShown() {
-    LayoutWindow& report = fixture().app().reportWindow();
+    FormWindow& report = fixture().app().reportWindow();
     QVERIFY(!report.isVisible());
     QCOMPARE(report.clientArea()->size(), QSize(282, 352));
     QVERIFY(BoxFillsClientArea(report));
   }
 
   void firstRequestPlacesAndShowsTheWindow() {
-    LayoutWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
+    FormWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
     QVERIFY(report.isVisible());
     QCOMPARE(report.windowTitle(), QString("Amortization Table"));
     QVERIFY(StandsAtLeftEdge(report));
@@ -79,14 +79,14 @@ class ReportWindowTest : public AppTestCase {
 
   void boxFollowsEverySize() {
     QFETCH(QSize, size);
-    LayoutWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
+    FormWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
     report.resize(size);
     QTRY_VERIFY(BoxFillsClientArea(report));
     QCOMPARE(report.clientArea()->width(), report.width());
   }
 
   void boxFollowsMaximizeAndRestore() {
-    LayoutWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
+    FormWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
     const QSize designed = report.size();
     report.showMaximized();
     QTRY_VERIFY(report.width() > designed.width());
@@ -99,7 +99,7 @@ class ReportWindowTest : public AppTestCase {
   // A later request keeps what the user did with the window, and nothing
   // enables Print again.
   void laterRequestKeepsPlaceAndSize() {
-    LayoutWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
+    FormWindow& report = RequestTable(fixture(), "10000", "7.5", "1");
     report.move(200, 150);
     report.resize(500, 400);
     report.setWindowTitle("something else");
@@ -116,7 +116,7 @@ class ReportWindowTest : public AppTestCase {
   }
 
   void printIsShownAndDisabled() {
-    LayoutWindow& report = RequestTable(fixture(), "", "", "");
+    FormWindow& report = RequestTable(fixture(), "", "", "");
     QAction* print = report.menuEntry("mnuPrint");
     QVERIFY(print->isVisible());
     QVERIFY(!print->isEnabled());
@@ -127,7 +127,7 @@ class ReportWindowTest : public AppTestCase {
   // Closing unloads the window, edits discarded: the next request builds it
   // afresh, placed again and holding only the new report.
   void closedWindowComesBackPlacedAndEmpty() {
-    LayoutWindow& first = RequestTable(fixture(), "10000", "7.5", "1");
+    FormWindow& first = RequestTable(fixture(), "10000", "7.5", "1");
     first.move(300, 300);
     first.resize(600, 500);
     ReportTextBox(first).appendPlainText("typed by the user");
@@ -136,7 +136,7 @@ class ReportWindowTest : public AppTestCase {
     QCOMPARE(fixture().dialogs().takeSaveChangesQuestions().size(), 1);
     QCOMPARE(fixture().app().loadedReportWindow(), nullptr);
 
-    LayoutWindow& fresh = fixture().app().reportWindow();
+    FormWindow& fresh = fixture().app().reportWindow();
     QVERIFY(ReportTextBox(fresh).toPlainText().isEmpty());
     Type(fixture().loan(), "txtP", "0");
     Choose(fixture().loan(), "mnuAmortTable");

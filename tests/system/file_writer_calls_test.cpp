@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "report/file_writer.h"
+#include "system/posix_file_calls.h"
 #include "writer_folder.h"
 
 namespace sw {

@@ -1,4 +1,4 @@
-#include "ui/layout_window.h"
+#include "ui/form_window.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -14,10 +14,10 @@
 namespace sw::ui {
 namespace {
 
-bool IsPlainFrameInLayoutWindow(const QObject* object) {
+bool IsPlainFrameInFormWindow(const QObject* object) {
   const auto* frame = qobject_cast<const QFrame*>(object);
   return frame != nullptr && frame->metaObject() == &QFrame::staticMetaObject &&
-         qobject_cast<const LayoutWindow*>(frame->window()) != nullptr;
+         qobject_cast<const FormWindow*>(frame->window()) != nullptr;
 }
 
 // Assistive technology announces a top-level window as a window, named by its
@@ -25,10 +25,10 @@ bool IsPlainFrameInLayoutWindow(const QObject* object) {
 // inside it as a group of controls, where a plain frame would be announced
 // as one more window.
 QAccessibleInterface* AccessibleLayoutPart(const QString& /*className*/, QObject* object) {
-  if (auto* window = qobject_cast<LayoutWindow*>(object); window != nullptr && window->isWindow()) {
+  if (auto* window = qobject_cast<FormWindow*>(object); window != nullptr && window->isWindow()) {
     return new QAccessibleWidget(window, QAccessible::Window);
   }
-  if (IsPlainFrameInLayoutWindow(object)) {
+  if (IsPlainFrameInFormWindow(object)) {
     return new QAccessibleWidget(static_cast<QFrame*>(object), QAccessible::Grouping);
   }
   return nullptr;
@@ -36,7 +36,7 @@ QAccessibleInterface* AccessibleLayoutPart(const QString& /*className*/, QObject
 
 }  // namespace
 
-LayoutWindow::LayoutWindow(WindowLayout design) : design_(std::move(design)) {
+FormWindow::FormWindow(WindowLayout design) : design_(std::move(design)) {
   [[maybe_unused]] static const bool accessibleParts = [] {
     QAccessible::installFactory(AccessibleLayoutPart);
     return true;
@@ -44,11 +44,11 @@ LayoutWindow::LayoutWindow(WindowLayout design) : design_(std::move(design)) {
   setObjectName(QString::fromStdString(design_.name));
 }
 
-QWidget* LayoutWindow::clientArea() const {
+QWidget* FormWindow::clientArea() const {
   return findChild<QWidget*>(kClientAreaName, Qt::FindDirectChildrenOnly);
 }
 
-QWidget* LayoutWindow::control(const QString& name) const {
+QWidget* FormWindow::control(const QString& name) const {
   auto* found = clientArea()->findChild<QWidget*>(name);
   if (found == nullptr) {
     throw std::logic_error("no control " + name.toStdString() + " in " + design_.name);
@@ -56,13 +56,13 @@ QWidget* LayoutWindow::control(const QString& name) const {
   return found;
 }
 
-QPushButton* LayoutWindow::button(const QString& name) const {
+QPushButton* FormWindow::button(const QString& name) const {
   auto* found = qobject_cast<QPushButton*>(control(name));
   if (found == nullptr) throw std::logic_error(name.toStdString() + " is not a button");
   return found;
 }
 
-QAction* LayoutWindow::menuEntry(const QString& name) const {
+QAction* FormWindow::menuEntry(const QString& name) const {
   const auto* bar = findChild<QMenuBar*>();
   auto* found = bar == nullptr ? nullptr : bar->findChild<QAction*>(name);
   if (found == nullptr) {
@@ -71,14 +71,14 @@ QAction* LayoutWindow::menuEntry(const QString& name) const {
   return found;
 }
 
-QString LayoutWindow::text(const QString& name) const {
+QString FormWindow::text(const QString& name) const {
   QWidget* box = control(name);
   if (auto* line = qobject_cast<QLineEdit*>(box)) return line->text();
   if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) return lines->toPlainText();
   throw std::logic_error(name.toStdString() + " is not a text box");
 }
 
-void LayoutWindow::setText(const QString& name, const QString& text) {
+void FormWindow::setText(const QString& name, const QString& text) {
   QWidget* box = control(name);
   if (auto* line = qobject_cast<QLineEdit*>(box)) {
     line->setText(text);
@@ -89,7 +89,7 @@ void LayoutWindow::setText(const QString& name, const QString& text) {
   }
 }
 
-void LayoutWindow::showLoaded() {
+void FormWindow::showLoaded() {
   if (!loaded_) {
     loaded_ = true;
     // Created first, so that the outer frame is known where the platform tells it.
@@ -101,19 +101,19 @@ void LayoutWindow::showLoaded() {
   show();
 }
 
-void LayoutWindow::closeEvent(QCloseEvent* event) {
+void FormWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   emit closed();
 }
 
 // Hiding a window passes the focus on along the tab order before the window
 // is shown again; remember it while the controls are still visible.
-void LayoutWindow::hideEvent(QHideEvent* event) {
+void FormWindow::hideEvent(QHideEvent* event) {
   if (!event->spontaneous()) focusWhenHidden_ = focusWidget();
   QWidget::hideEvent(event);
 }
 
-void LayoutWindow::showEvent(QShowEvent* event) {
+void FormWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!event->spontaneous() && focusWhenHidden_ != nullptr) {
     focusWhenHidden_->setFocus(Qt::ActiveWindowFocusReason);

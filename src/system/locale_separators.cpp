@@ -1,4 +1,4 @@
-#include "numeric/locale_separators.h"
+#include "system/locale_separators.h"
 
 #include <langinfo.h>
 #include <locale.h>
@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <optional>
 #include <string_view>
+
+#include "numeric/utf8.h"
 
 namespace sw {
 namespace {
@@ -19,21 +21,15 @@ const char* NumericLocaleName() {
   return "C";
 }
 
-std::optional<char32_t> DecodeUtf8(std::string_view text) {
-  const auto lead = static_cast<unsigned char>(text.front());
-  if (lead >= 0x80 && lead < 0xC2) return std::nullopt;
-  const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-  if (text.size() != length) return std::nullopt;
-  char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-  for (const char byte : text.substr(1)) c = (c << 6) | (static_cast<unsigned char>(byte) & 0x3F);
-  return c;
-}
-
 // The one character of a locale string in the locale's own character set,
 // or nothing when the string is empty, longer or cannot be told.
 std::optional<char32_t> SingleCharacter(std::string_view text, std::string_view codeset) {
   if (text.empty()) return std::nullopt;
-  if (codeset == "UTF-8") return DecodeUtf8(text);
+  if (codeset == "UTF-8") {
+    const auto c = DecodeUtf8(text);
+    if (!c || c->length != text.size()) return std::nullopt;
+    return c->codePoint;
+  }
   if (text.size() != 1) return std::nullopt;
   const auto byte = static_cast<unsigned char>(text.front());
   if (byte < 0x80 || codeset == "ISO-8859-1") return byte;

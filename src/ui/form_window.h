@@ -12,14 +12,14 @@ namespace sw::ui {
 
 // A top-level window built from its design (window_builder.h). Handlers
 // reach its controls and menu entries by their design names.
-class LayoutWindow : public QWidget {
+class FormWindow : public QWidget {
   Q_OBJECT
 
  public:
   // Object name of the widget that holds the controls, below the menu bar.
   static constexpr char kClientAreaName[] = "clientArea";
 
-  explicit LayoutWindow(WindowLayout design);
+  explicit FormWindow(WindowLayout design);
 
   const WindowLayout& design() const { return design_; }
 

@@ -1,4 +1,4 @@
-#include "numeric/locale_separators.h"
+#include "system/locale_separators.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 
 #include "case_name.h"
-#include "locale_separators.h"
+#include "tested_locales.h"
 
 namespace sw {
 namespace {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "numeric/separators.h"
 
 namespace sw::test {
@@ -10,5 +12,8 @@ inline const Separators kEnglish{",", "."};
 inline const Separators kGerman{".", ","};
 inline const Separators kFrench{"\xC2\xA0", ","};
 inline const Separators kSwiss{"'", "."};
+
+// The locales the calculator is tested in.
+inline const std::array<Separators, 4> kTestedLocales{kEnglish, kGerman, kFrench, kSwiss};
 
 }  // namespace sw::test

@@ -1,4 +1,4 @@
-#include "report/file_writer.h"
+#include "system/file_writer.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

@@ -9,7 +9,7 @@
 #include <string>
 #include <tuple>
 
-#include "report/file_writer.h"
+#include "system/file_writer.h"
 #include "writer_folder.h"
 
 namespace sw {

@@ -1,4 +1,4 @@
-#include "report/file_writer.h"
+#include "system/file_writer.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,6 +11,8 @@
 #include <cstring>
 #include <filesystem>
 #include <random>
+
+#include "system/posix_file_calls.h"
 
 namespace sw {
 namespace {
@@ -210,6 +212,11 @@ FileCalls SystemFileCalls() { return {::write, ::fsync, ::rename}; }
 std::optional<std::string> WriteReportFile(const std::string& path, std::string_view bytes,
                                            WriteMode mode, const FileCalls& calls) {
   return mode == WriteMode::Replace ? Replace(path, bytes, calls) : Append(path, bytes, calls);
+}
+
+std::optional<std::string> WriteReportFile(const std::string& path, std::string_view bytes,
+                                           WriteMode mode) {
+  return WriteReportFile(path, bytes, mode, SystemFileCalls());
 }
 
 void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }

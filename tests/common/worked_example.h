@@ -3,14 +3,15 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
-namespace sw::cli_test {
+namespace sw::test {
 
-// Principal 10000 at 7.5 % for 1 year.
-inline const std::vector<std::string> kWorkedExampleArgs{"--principal", "10000",   "--rate",
-                                                         "7.5",         "--years", "1"};
+// The loan of 10,000.00 at 7.5 % for one year.
+inline constexpr std::string_view kWorkedExamplePrincipal = "10000";
+inline constexpr std::string_view kWorkedExampleRate = "7.5";
+inline constexpr std::string_view kWorkedExampleYears = "1";
 
+// Its amortization table, line by line.
 inline constexpr std::array<std::string_view, 15> kWorkedExampleLines{
     "Amortization Table for 10,000.00 at 7.500% for 1 years",
     " #  Monthly  Monthly   Remaining",
@@ -39,11 +40,8 @@ inline std::string WorkedExampleText(std::string_view lineEnd) {
   return text;
 }
 
-inline std::vector<std::string> ScheduleArgs(const std::vector<std::string>& extra) {
-  std::vector<std::string> args{"schedule"};
-  args.insert(args.end(), kWorkedExampleArgs.begin(), kWorkedExampleArgs.end());
-  args.insert(args.end(), extra.begin(), extra.end());
-  return args;
-}
+// The report text, as the report window holds it; a report file quotes it
+// with CR LF line ends.
+inline const std::string kWorkedExampleReport = WorkedExampleText("\n");
 
-}  // namespace sw::cli_test
+}  // namespace sw::test
