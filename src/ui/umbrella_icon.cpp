@@ -96,4 +96,48 @@ class UmbrellaEngine final : public QIconEngine {
 
 QIcon UmbrellaIcon() { return QIcon(new UmbrellaEngine); }
 
+namespace {
+
+QString SvgNumber(qreal value) { return QString::number(value, 'g', 6); }
+
+// The path's outline in SVG's path syntax; the shape holds only lines and
+// cubic curves.
+QString SvgPathData(const QPainterPath& path) {
+  QString data;
+  for (int i = 0; i < path.elementCount(); ++i) {
+    const QPainterPath::Element e = path.elementAt(i);
+    const QString point = SvgNumber(e.x) + ' ' + SvgNumber(e.y);
+    if (e.isMoveTo()) {
+      data += QStringLiteral("M") + point;
+    } else if (e.isLineTo()) {
+      data += QStringLiteral("L") + point;
+    } else if (e.isCurveTo()) {
+      data += QStringLiteral("C") + point;
+    } else {
+      data += ' ' + point;
+    }
+  }
+  return data + 'Z';
+}
+
+QString SvgPath(const QPainterPath& path, const QColor& colour, const char* transform) {
+  const char* rule = path.fillRule() == Qt::OddEvenFill ? "evenodd" : "nonzero";
+  return QStringLiteral("  <path fill=\"%1\" fill-rule=\"%2\"%3 d=\"%4\"/>\n")
+      .arg(colour.name(), rule, transform, SvgPathData(path));
+}
+
+}  // namespace
+
+QByteArray UmbrellaSvg() {
+  const QPainterPath shape = UmbrellaShape();
+  const QString svg =
+      QStringLiteral(
+          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
+          "viewBox=\"0 0 %1 %1\">\n")
+          .arg(kLargeSize) +
+      SvgPath(shape, kShadow, " transform=\"translate(2 2)\"") + SvgPath(shape, Qt::black, "") +
+      QStringLiteral("</svg>\n");
+  return svg.toUtf8();
+}
+
 }  // namespace sw::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QIcon>
 #include <QPixmap>
 
@@ -11,5 +12,8 @@ QPixmap DrawUmbrella(int size);
 // The umbrella at any size: DrawUmbrella of the size asked for, times the
 // device's pixel ratio.
 QIcon UmbrellaIcon();
+// The 32 x 32 umbrella with its shadow as an SVG document, drawn from the
+// same outline, for the icon theme's scalable icon.
+QByteArray UmbrellaSvg();
 
 }  // namespace sw::ui
