@@ -15,11 +15,14 @@ void ShowAmortizationTable(const FormWindow& loan, FormWindow& report,
   report.raise();
   report.activateWindow();
   // Built whole and set once: appending row by row would copy the text
-  // once per month.
+  // once per month. The UTF-8 report is gone before the box builds its
+  // document, so the largest table's copies never hold the heap together.
   const auto text = [&loan](std::size_t input) {
     return loan.text(kAmortizationTable.inputs[input].control.data()).toStdString();
   };
-  SetReportText(ReportTextBox(report), AmortizationReport(text(0), text(1), text(2), separators));
+  const QString boxText =
+      ToBoxText(AmortizationReport(text(0), text(1), text(2), separators));
+  SetReportText(ReportTextBox(report), boxText);
 }
 
 }  // namespace sw::ui

@@ -33,8 +33,8 @@ std::string ToReportText(const QString& boxText) {
 }
 
 // A text just produced holds no changes of the user's.
-void SetReportText(QPlainTextEdit& box, std::string_view reportText) {
-  box.setPlainText(ToBoxText(reportText));
+void SetReportText(QPlainTextEdit& box, const QString& boxText) {
+  box.setPlainText(boxText);
   box.document()->setModified(false);
 }
 

@@ -20,8 +20,9 @@ QString ToBoxText(std::string_view reportText);
 // set ("\n", "\r\n", a lone "\r", U+2028, U+2029), becomes "\n"; UTF-8.
 std::string ToReportText(const QString& boxText);
 
-// Replaces the box's whole text at once, without an undo step.
-void SetReportText(QPlainTextEdit& box, std::string_view reportText);
+// Replaces the box's whole text with `boxText` (see ToBoxText) at once,
+// without an undo step.
+void SetReportText(QPlainTextEdit& box, const QString& boxText);
 
 // The box's current text, user edits included, exactly as the user sees it.
 std::string ReportText(const QPlainTextEdit& box);

@@ -37,7 +37,7 @@ class ReportTextTest : public QObject {
   void reportTextRoundTripsThroughTheBox() {
     const std::string report = "first \"line\"\n\n\xC2\xA0third\n";
     QPlainTextEdit box;
-    SetReportText(box, report);
+    SetReportText(box, ToBoxText(report));
     QCOMPARE(box.blockCount(), 4);
     QVERIFY(!box.toPlainText().contains('\r'));
     QCOMPARE(ReportText(box), report);
