@@ -14,7 +14,7 @@ const QColor kShadow(128, 128, 128);
 
 // Drawn on a 32-unit grid: a domed canopy with a scalloped hem, a shaft and
 // a hooked handle.
-QPainterPath UmbrellaShape() {
+QPainterPath OutlineUmbrella() {
   QPainterPath canopy;
   canopy.moveTo(2, 15);
   canopy.arcTo(QRectF(2, 3, 26, 24), 180, -180);
@@ -37,6 +37,13 @@ QPainterPath UmbrellaShape() {
   return canopy.united(shaft).united(handle);
 }
 
+// Uniting the parts costs more than painting them at every size the window
+// system asks for, so it is done once.
+const QPainterPath& UmbrellaShape() {
+  static const QPainterPath shape = OutlineUmbrella();
+  return shape;
+}
+
 }  // namespace
 
 QPixmap DrawUmbrella(int size) {
@@ -45,7 +52,7 @@ QPixmap DrawUmbrella(int size) {
   QPainter painter(&pixmap);
   painter.setPen(Qt::NoPen);
   painter.scale(size / double(kLargeSize), size / double(kLargeSize));
-  const QPainterPath shape = UmbrellaShape();
+  const QPainterPath& shape = UmbrellaShape();
   if (size >= kLargeSize) {
     painter.setBrush(kShadow);
     painter.drawPath(shape.translated(2, 2));
@@ -129,7 +136,7 @@ QString SvgPath(const QPainterPath& path, const QColor& colour, const char* tran
 }  // namespace
 
 QByteArray UmbrellaSvg() {
-  const QPainterPath shape = UmbrellaShape();
+  const QPainterPath& shape = UmbrellaShape();
   const QString svg =
       QStringLiteral(
           "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
