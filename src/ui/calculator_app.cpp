@@ -5,6 +5,7 @@
 
 #include "ui/amortization_table_command.h"
 #include "ui/calculate_button.h"
+#include "ui/deferred_icon_style.h"
 #include "ui/help_texts.h"
 #include "ui/report_file_commands.h"
 #include "ui/report_window.h"
@@ -23,6 +24,7 @@ CalculatorApp::CalculatorApp(Dialogs& dialogs, Separators separators)
   // desktop-wide menu bar, connecting to it before the first window is
   // shown, only for each window to decline that menu bar.
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+  UseDeferredIconStyle();
 }
 
 CalculatorApp::~CalculatorApp() = default;

@@ -7,9 +7,11 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QToolButton>
 
 #include "app_fixture.h"
 #include "cut_captions.h"
+#include "ui/deferred_icon_style.h"
 #include "ui/umbrella_icon.h"
 #include "ui/window_builder.h"
 #include "ui/window_designs.h"
@@ -376,6 +378,7 @@ class LayoutTest : public QObject {
 
   void umbrellaIcon() {
     auto loan = BuildWindow(LoanWindowDesign());
+    loan->showLoaded();
     const QList<QSize> sizes = loan->windowIcon().availableSizes();
     QVERIFY(sizes.contains(QSize(32, 32)));
     QVERIFY(sizes.contains(QSize(16, 16)));
@@ -395,7 +398,35 @@ class LayoutTest : public QObject {
     QCOMPARE(large, (QSet<QRgb>{transparent, qRgb(0, 0, 0), qRgb(128, 128, 128)}));
     QCOMPARE(small, (QSet<QRgb>{transparent, qRgb(0, 0, 0)}));
     QVERIFY(loan->testAttribute(Qt::WA_SetWindowIcon));
-    QVERIFY(!BuildWindow(DrawDownWindowDesign())->testAttribute(Qt::WA_SetWindowIcon));
+    auto drawDown = BuildWindow(DrawDownWindowDesign());
+    drawDown->showLoaded();
+    QVERIFY(!drawDown->testAttribute(Qt::WA_SetWindowIcon));
+  }
+
+  void menuBarOverflowIcon_data() {
+    QTest::addColumn<int>("size");
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("16") << 16 << 1.0;
+    QTest::newRow("32") << 32 << 1.0;
+    QTest::newRow("16 at scale 2") << 16 << 2.0;
+  }
+
+  // Read when drawn, yet the image of the style underneath.
+  void menuBarOverflowIcon() {
+    QFETCH(int, size);
+    QFETCH(qreal, scale);
+    AppFixture fixture;
+    const auto* style = qobject_cast<DeferredIconStyle*>(QApplication::style());
+    QVERIFY(style != nullptr);
+    const auto* button = fixture.loan().findChild<QToolButton*>("qt_menubar_ext_button");
+    QVERIFY(button != nullptr);
+    const auto image = [&](const QIcon& icon) {
+      return icon.pixmap(QSize(size, size), scale).toImage();
+    };
+    const QIcon base = style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QVERIFY(!image(base).isNull());
+    QCOMPARE(image(button->icon()), image(base));
+    QCOMPARE(button->icon().availableSizes(), base.availableSizes());
   }
 };
 
