@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <stdexcept>
 
+#include "ui/umbrella_icon.h"
+
 namespace sw::ui {
 namespace {
 
@@ -99,6 +101,11 @@ void FormWindow::showLoaded() {
     if (!stops.empty()) control(QString::fromStdString(stops.front()->name))->setFocus();
   }
   show();
+  // Given once the window is on screen: the toolkit draws an icon given
+  // before the window exists at each size twice, holding the window back.
+  if (design_.icon == WindowIcon::Umbrella && !testAttribute(Qt::WA_SetWindowIcon)) {
+    setWindowIcon(UmbrellaIcon());
+  }
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -15,7 +15,6 @@
 #include "ui/enter_presses_button.h"
 #include "ui/multi_line_text_box.h"
 #include "ui/twips.h"
-#include "ui/umbrella_icon.h"
 #include "ui/window_font.h"
 
 namespace sw::ui {
@@ -213,7 +212,6 @@ void ApplyBorder(const WindowLayout& design, FormWindow& window, QVBoxLayout& la
 std::unique_ptr<FormWindow> BuildWindow(const WindowLayout& design) {
   auto window = std::make_unique<FormWindow>(design);
   window->setWindowTitle(ToQString(design.caption));
-  if (design.icon == WindowIcon::Umbrella) window->setWindowIcon(UmbrellaIcon());
 
   auto* layout = new QVBoxLayout(window.get());
   layout->setContentsMargins(0, 0, 0, 0);
