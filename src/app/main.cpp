@@ -89,7 +89,6 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   qInstallMessageHandler(defaultMessageHandler);
   ReleasePlatformMessages();
-  QApplication::setWindowIcon(sw::ui::UmbrellaIcon());
   // Lets desktop shells match the window to its menu entry and icon.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(sw::product::kAppId));
   // The program ends when the user has closed every window on screen, not
@@ -102,5 +101,8 @@ int main(int argc, char* argv[]) {
   QObject::connect(&calculator, &sw::ui::CalculatorApp::quitRequested, &application,
                    &QApplication::quit, Qt::QueuedConnection);
   calculator.start();
+  // For the windows without an icon of their own, given after the first
+  // window is on screen as that window's own is.
+  QApplication::setWindowIcon(sw::ui::UmbrellaIcon());
   return application.exec();
 }
