@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <clocale>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -6,6 +7,7 @@
 #include <vector>
 
 #include "display_platform.h"
+#include "font_configuration_loader.h"
 #include "product.h"
 #include "runtime_directory.h"
 #include "system/file_writer.h"
@@ -85,6 +87,11 @@ int main(int argc, char* argv[]) {
   const sw::app::RuntimeDirectory runtime;
   runtimeDirectory = &runtime;
   sw::app::PreferX11WhenUnchosen();
+  // The environment is final from here on, and the C library's locale is
+  // what QApplication is about to make it, while the font configuration is
+  // read beside the toolkit's start.
+  std::setlocale(LC_ALL, "");
+  sw::app::FontConfigurationLoader fontConfiguration;
   defaultMessageHandler = qInstallMessageHandler(HoldPlatformMessages);
   QApplication application(argc, argv);
   qInstallMessageHandler(defaultMessageHandler);
@@ -95,6 +102,7 @@ int main(int argc, char* argv[]) {
   // when the last visible window happens to be hidden by a switch.
   QApplication::setQuitOnLastWindowClosed(false);
 
+  fontConfiguration.wait();
   sw::ui::QtDialogs dialogs;
   // Read from the environment, not from the C locale that QApplication set.
   sw::ui::CalculatorApp calculator(dialogs, sw::UserLocaleSeparators());

@@ -1,0 +1,15 @@
+#include "font_configuration_loader.h"
+
+#include <fontconfig/fontconfig.h>
+
+namespace sw::app {
+
+FontConfigurationLoader::FontConfigurationLoader() : thread_([] { FcInit(); }) {}
+
+FontConfigurationLoader::~FontConfigurationLoader() { wait(); }
+
+void FontConfigurationLoader::wait() {
+  if (thread_.joinable()) thread_.join();
+}
+
+}  // namespace sw::app
