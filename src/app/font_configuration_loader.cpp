@@ -2,9 +2,18 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <system_error>
+
 namespace sw::app {
 
-FontConfigurationLoader::FontConfigurationLoader() : thread_([] { FcInit(); }) {}
+FontConfigurationLoader::FontConfigurationLoader() {
+  try {
+    thread_ = std::thread([] { FcInit(); });
+  } catch (const std::system_error&) {
+    // No thread to spare: the toolkit reads the configuration when it first
+    // needs a font, as it would without this class.
+  }
+}
 
 FontConfigurationLoader::~FontConfigurationLoader() { wait(); }
 
