@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/allocator_policy.h"
 #include "ui/calculator_app.h"
 #include "ui/qt_dialogs.h"
 #include "ui/report_window.h"
@@ -160,6 +161,7 @@ BENCHMARK(BM_ToolkitFloorLargestTable)
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  sw::app::UseAllocatorPolicy();
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);

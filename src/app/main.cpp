@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <malloc.h>
 #include <string>
 #include <vector>
 
+#include "allocator_policy.h"
 #include "display_platform.h"
 #include "font_configuration_loader.h"
 #include "product.h"
@@ -94,9 +94,7 @@ int main(int argc, char* argv[]) {
   // what QApplication is about to make it, while the font configuration is
   // read beside the toolkit's start.
   std::setlocale(LC_ALL, "");
-  // One allocation arena for every thread: what the font configuration's
-  // reading frees is then reused by the window, not kept in a second arena.
-  mallopt(M_ARENA_MAX, 1);
+  sw::app::UseAllocatorPolicy();
   sw::app::FontConfigurationLoader fontConfiguration;
   defaultMessageHandler = qInstallMessageHandler(HoldPlatformMessages);
   QApplication application(argc, argv);
@@ -115,6 +113,7 @@ int main(int argc, char* argv[]) {
   QObject::connect(&calculator, &sw::ui::CalculatorApp::quitRequested, &application,
                    &QApplication::quit, Qt::QueuedConnection);
   calculator.start();
+  sw::app::ReleaseFreeHeap();
   // For the windows without an icon of their own, given after the first
   // window is on screen as that window's own is.
   QApplication::setWindowIcon(sw::ui::UmbrellaIcon());
