@@ -90,11 +90,11 @@ int main(int argc, char* argv[]) {
   const sw::app::RuntimeDirectory runtime;
   runtimeDirectory = &runtime;
   sw::app::PreferX11WhenUnchosen();
-  // The environment is final from here on, and the C library's locale is
-  // what QApplication is about to make it, while the font configuration is
-  // read beside the toolkit's start.
-  std::setlocale(LC_ALL, "");
+  // Before the font configuration is read beside the toolkit's start: the
+  // allocator is set before any thread starts, and the environment is final
+  // and the C library's locale what QApplication is about to make it.
   sw::app::UseAllocatorPolicy();
+  std::setlocale(LC_ALL, "");
   sw::app::FontConfigurationLoader fontConfiguration;
   defaultMessageHandler = qInstallMessageHandler(HoldPlatformMessages);
   QApplication application(argc, argv);
