@@ -35,16 +35,12 @@ class DeferredStandardIcon final : public QIconEngine {
 
  private:
   const QIcon& icon() {
-    if (!read_ && style_ != nullptr) {
-      icon_ = style_->standardIcon(which_);
-      read_ = true;
-    }
+    if (icon_.isNull() && style_ != nullptr) icon_ = style_->standardIcon(which_);
     return icon_;
   }
 
   QPointer<QStyle> style_;
   QStyle::StandardPixmap which_;
-  bool read_ = false;
   QIcon icon_;
 };
 
