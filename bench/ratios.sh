@@ -4,8 +4,10 @@
 #   report path      the largest table from the menu choice to the painted
 #                    text, over a bare text box given the same text
 #   start-up         exec to the loan window mapped, over a minimal Qt window,
-#                    on a bare X server and again with a session bus
-#   resident memory  after start, over the same minimal Qt window
+#                    on a bare X server and again with a session bus; and
+#                    over a window with a menu bar and a line of text, to
+#                    tell the toolkit's own cost of menus and text
+#   resident memory  after start, over the same two windows
 #   row formatting   the report text per row, over std::to_chars of the same
 #                    four values at two decimals
 # Each pair is measured side by side, interleaved, and compared by medians.
@@ -46,14 +48,14 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 DISPLAY=":$(cat "$work/display")" "$bin/startup_benchmark" 9 "$app" "$bin/minimal_window" \
-  | tee "$work/startup"
+  "$bin/text_window" | tee "$work/startup"
 # A desktop has a session bus. Without one, the D-Bus library forks to start
-# a bus when Qt's accessibility bridge first connects, which the calculator's
-# first widget texts bring about before its window is mapped and the empty
-# minimal window only after.
+# a bus when Qt's accessibility bridge first connects, which the first widget
+# text brings about: in the calculator and the window with text before their
+# windows are mapped, in the empty minimal window only after.
 echo "== start-up under Xvfb in a D-Bus session, as on a desktop"
 DISPLAY=":$(cat "$work/display")" dbus-run-session -- "$bin/startup_benchmark" 9 "$app" \
-  "$bin/minimal_window" 2>/dev/null | tee "$work/session"
+  "$bin/minimal_window" "$bin/text_window" 2>/dev/null | tee "$work/session"
 
 report=$(median BM_RequestUntilPaintedLargestTable "$work/report")
 floor=$(median BM_ToolkitFloorLargestTable "$work/report")
@@ -64,8 +66,19 @@ tochars=$(median BM_ToCharsPerRow "$work/rows")
 echo
 echo "report path      $(ratio "$report" "$floor") x toolkit floor ($report ms / $floor ms;" \
   "CPU $(ratio "$reportCpu" "$floorCpu") x, $reportCpu ms / $floorCpu ms)"
-awk '/^start-up/ { print "start-up         " $NF " x minimal Qt window (" $3 " ms / " $6 " ms)" }
-     /^resident/ { print "resident memory  " $NF " x minimal Qt window (" $4 " MiB / " $7 " MiB)" }' \
-  "$work/startup"
-awk '/^start-up/ { print "  with a session bus " $NF " x (" $3 " ms / " $6 " ms)" }' "$work/session"
+# A ratio line of startup_benchmark's output, for one floor program.
+floor() {
+  awk -v line="$1" -v name="$2" -v label="$3" '
+    { shift = $1 == "resident" ? 1 : 0 }
+    $1 == line && $(5 + shift) == name {
+      unit = $(4 + shift)
+      print label " " $NF " x " name " (" $(3 + shift) " " unit " / " $(6 + shift) " " unit ")"
+    }' "$4"
+}
+floor start-up minimal_window "start-up        " "$work/startup"
+floor start-up minimal_window "  with a session bus" "$work/session"
+floor start-up text_window "  over a window with text" "$work/startup"
+floor start-up text_window "  the same with a session bus" "$work/session"
+floor resident minimal_window "resident memory " "$work/startup"
+floor resident text_window "  over a window with text" "$work/startup"
 echo "row formatting   $(ratio "$rows" "$tochars") x std::to_chars ($rows ms / $tochars ms per table)"

@@ -1,13 +1,14 @@
-// Start-up of the calculator against a minimal Qt program on the same X
-// display: the time from exec to the first top-level window being mapped,
-// and the resident set once that window is up. The two programs run in
-// turns, so load on the machine falls on both alike.
+// Start-up of the calculator against floor programs on the same X display:
+// the time from exec to the first top-level window being mapped, and the
+// resident set once that window is up. The programs run in turns, so load on
+// the machine falls on all alike.
 //
-//   startup_benchmark RUNS CALCULATOR MINIMAL
+//   startup_benchmark RUNS CALCULATOR FLOOR...
 //
-// MINIMAL is started with the calculator window's size as "WIDTHxHEIGHT".
-// Needs DISPLAY to name a server with no window manager, so that the
-// program's own window is the one mapped on the root.
+// Each FLOOR is started with the calculator window's size as "WIDTHxHEIGHT"
+// and named in the output by its file name. Needs DISPLAY to name a server
+// with no window manager, so that the program's own window is the one mapped
+// on the root.
 
 #include <X11/Xlib.h>
 #include <signal.h>
@@ -26,6 +27,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using Command = std::vector<std::string>;
 
 // Time left for the first paint and the events after it before the
 // resident set is read.
@@ -47,7 +49,7 @@ double ResidentMiB(pid_t pid) {
   return 0;
 }
 
-pid_t Launch(const std::vector<std::string>& command) {
+pid_t Launch(const Command& command) {
   std::vector<char*> argv;
   for (const std::string& word : command) argv.push_back(const_cast<char*>(word.c_str()));
   argv.push_back(nullptr);
@@ -79,7 +81,7 @@ bool WaitForMap(Display* display, Clock::time_point deadline, Window& mapped) {
   return false;
 }
 
-Start Measure(Display* display, const std::vector<std::string>& command) {
+Start Measure(Display* display, const Command& command) {
   Start start;
   XSync(display, True);
   const auto launched = Clock::now();
@@ -111,11 +113,37 @@ double Median(std::vector<double> values) {
   return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+// The medians of each program over `runs` rounds, each round starting every
+// program once, in turn.
+std::vector<Start> MeasureInTurns(Display* display, const std::vector<Command>& programs,
+                                  int runs) {
+  std::vector<std::vector<double>> times(programs.size());
+  std::vector<std::vector<double>> resident(programs.size());
+  for (int run = 0; run < runs; ++run) {
+    for (std::size_t which = 0; which < programs.size(); ++which) {
+      const Start start = Measure(display, programs[which]);
+      times[which].push_back(start.milliseconds);
+      resident[which].push_back(start.residentMiB);
+    }
+  }
+  std::vector<Start> medians(programs.size());
+  for (std::size_t which = 0; which < programs.size(); ++which) {
+    medians[which].milliseconds = Median(times[which]);
+    medians[which].residentMiB = Median(resident[which]);
+  }
+  return medians;
+}
+
+const char* FileName(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return path.c_str() + (slash == std::string::npos ? 0 : slash + 1);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: startup_benchmark RUNS CALCULATOR MINIMAL\n");
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: startup_benchmark RUNS CALCULATOR FLOOR...\n");
     return 2;
   }
   const int runs = std::max(1, std::atoi(argv[1]));
@@ -126,30 +154,28 @@ int main(int argc, char* argv[]) {
   }
   XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
 
-  const std::vector<std::string> calculator{argv[2]};
-  // Once each unmeasured, so that both start from a warm file cache.
-  const Start first = Measure(display, calculator);
-  const std::vector<std::string> minimal{
-      argv[3], std::to_string(first.width) + "x" + std::to_string(first.height)};
-  Measure(display, minimal);
-
-  std::vector<double> times[2];
-  std::vector<double> resident[2];
-  for (int run = 0; run < runs; ++run) {
-    for (int which = 0; which < 2; ++which) {
-      const Start start = Measure(display, which == 0 ? calculator : minimal);
-      times[which].push_back(start.milliseconds);
-      resident[which].push_back(start.residentMiB);
-    }
+  // Once each unmeasured, so that all start from a warm file cache.
+  std::vector<Command> programs{{argv[2]}};
+  const Start first = Measure(display, programs.front());
+  const std::string size = std::to_string(first.width) + "x" + std::to_string(first.height);
+  for (int floor = 3; floor < argc; ++floor) {
+    programs.push_back({argv[floor], size});
+    Measure(display, programs.back());
   }
+  const std::vector<Start> medians = MeasureInTurns(display, programs, runs);
   XCloseDisplay(display);
 
-  const double time[2] = {Median(times[0]), Median(times[1])};
-  const double memory[2] = {Median(resident[0]), Median(resident[1])};
   std::printf("window %dx%d, median of %d interleaved runs\n", first.width, first.height, runs);
-  std::printf("start-up        calculator %7.1f ms   minimal %7.1f ms   ratio %.2f\n", time[0],
-              time[1], time[0] / time[1]);
-  std::printf("resident memory calculator %7.1f MiB  minimal %7.1f MiB  ratio %.2f\n",
-              memory[0], memory[1], memory[0] / memory[1]);
+  const Start& calculator = medians.front();
+  for (std::size_t floor = 1; floor < programs.size(); ++floor) {
+    const char* name = FileName(programs[floor].front());
+    const Start& other = medians[floor];
+    std::printf("start-up        calculator %7.1f ms   %-14s %7.1f ms   ratio %.2f\n",
+                calculator.milliseconds, name, other.milliseconds,
+                calculator.milliseconds / other.milliseconds);
+    std::printf("resident memory calculator %7.1f MiB  %-14s %7.1f MiB  ratio %.2f\n",
+                calculator.residentMiB, name, other.residentMiB,
+                calculator.residentMiB / other.residentMiB);
+  }
   return 0;
 }
