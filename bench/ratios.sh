@@ -67,7 +67,7 @@ echo
 echo "report path      $(ratio "$report" "$floor") x toolkit floor ($report ms / $floor ms;" \
   "CPU $(ratio "$reportCpu" "$floorCpu") x, $reportCpu ms / $floorCpu ms)"
 # A ratio line of startup_benchmark's output, for one floor program.
-floor() {
+floor_line() {
   awk -v line="$1" -v name="$2" -v label="$3" '
     { shift = $1 == "resident" ? 1 : 0 }
     $1 == line && $(5 + shift) == name {
@@ -75,10 +75,10 @@ floor() {
       print label " " $NF " x " name " (" $(3 + shift) " " unit " / " $(6 + shift) " " unit ")"
     }' "$4"
 }
-floor start-up minimal_window "start-up        " "$work/startup"
-floor start-up minimal_window "  with a session bus" "$work/session"
-floor start-up text_window "  over a window with text" "$work/startup"
-floor start-up text_window "  the same with a session bus" "$work/session"
-floor resident minimal_window "resident memory " "$work/startup"
-floor resident text_window "  over a window with text" "$work/startup"
+floor_line start-up minimal_window "start-up        " "$work/startup"
+floor_line start-up minimal_window "  with a session bus" "$work/session"
+floor_line start-up text_window "  over a window with text" "$work/startup"
+floor_line start-up text_window "  the same with a session bus" "$work/session"
+floor_line resident minimal_window "resident memory " "$work/startup"
+floor_line resident text_window "  over a window with text" "$work/startup"
 echo "row formatting   $(ratio "$rows" "$tochars") x std::to_chars ($rows ms / $tochars ms per table)"
