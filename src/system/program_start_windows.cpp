@@ -1,0 +1,29 @@
+// windows.h first: shellapi.h needs its types.
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
+
+#include <cstdio>
+
+#include "system/program_start.h"
+#include "system/windows_text.h"
+
+namespace sw {
+
+std::vector<std::string> StartProgram(int /*argc*/, char** /*argv*/) {
+  // Text mode would write each "\n" as CR LF.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  SetConsoleOutputCP(CP_UTF8);
+
+  int count = 0;
+  wchar_t** const wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> args;
+  for (int i = 1; i < count; ++i) args.push_back(Utf8FromWide(wide[i]));
+  LocalFree(wide);
+  return args;
+}
+
+}  // namespace sw
