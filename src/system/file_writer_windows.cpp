@@ -14,7 +14,8 @@ namespace {
 class FileHandle {
  public:
   explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  FileHandle(FileHandle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+  FileHandle(FileHandle&& other) noexcept
+      : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
   FileHandle& operator=(FileHandle&& other) noexcept {
     std::swap(handle_, other.handle_);
     return *this;
@@ -91,7 +92,10 @@ std::optional<std::string> SwapIn(const std::wstring& twin, const std::wstring& 
     if (readOnly) SetFileAttributesW(target.c_str(), *old);
     return reason;
   }
-  if (old) SetFileAttributesW(target.c_str(), *old & kKeptAttributes);
+  if (old) {
+    const DWORD kept = *old & kKeptAttributes;
+    SetFileAttributesW(target.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL);
+  }
   return std::nullopt;
 }
 

@@ -1,4 +1,4 @@
-// windows.h first: shellapi.h needs its types.
+// shellapi.h needs the types of windows.h, so that comes first.
 #include <windows.h>
 
 #include <fcntl.h>
@@ -20,6 +20,7 @@ std::vector<std::string> StartProgram(int /*argc*/, char** /*argv*/) {
 
   int count = 0;
   wchar_t** const wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (wide == nullptr) return {};
   std::vector<std::string> args;
   for (int i = 1; i < count; ++i) args.push_back(Utf8FromWide(wide[i]));
   LocalFree(wide);

@@ -46,8 +46,9 @@ bool IsDeviceName(std::wstring_view name) {
     return true;
   }
   return name.size() == 4 && name[3] >= L'1' && name[3] <= L'9' &&
-         std::ranges::any_of(kNumberedDevices,
-                             [name](auto device) { return SameLetters(name.substr(0, 3), device); });
+         std::ranges::any_of(kNumberedDevices, [name](auto device) {
+           return SameLetters(name.substr(0, 3), device);
+         });
 }
 
 }  // namespace
@@ -61,8 +62,9 @@ std::string WindowsReason(unsigned long error) {
 bool IsRefusedFileName(std::wstring_view path) {
   if (path.size() >= 2 && path[1] == L':') path.remove_prefix(2);  // the drive
   const std::wstring_view name = path.substr(path.find_last_of(L"\\/") + 1);
-  const bool reservedCharacter = std::ranges::any_of(
-      name, [](wchar_t c) { return c < 32 || std::wstring_view(L"<>:\"|?*").find(c) != std::wstring_view::npos; });
+  const bool reservedCharacter = std::ranges::any_of(name, [](wchar_t c) {
+    return c < 32 || std::wstring_view(L"<>:\"|?*").find(c) != std::wstring_view::npos;
+  });
   return reservedCharacter || IsDeviceName(name);
 }
 

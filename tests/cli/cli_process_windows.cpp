@@ -13,9 +13,9 @@ namespace {
 
 std::wstring Wide(std::string_view text) {
   const int size = static_cast<int>(text.size());
-  std::wstring wide(static_cast<std::size_t>(
-                        MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)),
-                    L'\0');
+  std::wstring wide(
+      static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)),
+      L'\0');
   MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
   return wide;
 }
@@ -129,8 +129,7 @@ CliResult Run(const std::vector<std::string>& args, const std::vector<std::strin
 
 }  // namespace
 
-CliResult RunCli(const std::vector<std::string>& args,
-                 std::optional<std::uint64_t> fileSizeLimit) {
+CliResult RunCli(const std::vector<std::string>& args, std::optional<std::uint64_t> fileSizeLimit) {
   if (fileSizeLimit) throw std::logic_error("Windows has no file-size limit");
   return Run(args, {});
 }

@@ -41,18 +41,16 @@ TEST_P(NonAsciiReportName, SavesAndAppendsUnderExactlyThatName) {
   const fs::path written = Utf8Path(chosen + ".txt");
   EXPECT_EQ(RunCli(ScheduleArgs({"--save", chosen})).exitCode, 0);
   EXPECT_EQ(RunCli(ScheduleArgs({"--append", chosen})).exitCode, 0);
-  const std::string record =
-      std::string("\"").append(WorkedExampleText("\r\n")).append("\"\r\n");
+  const std::string record = std::string("\"").append(WorkedExampleText("\r\n")).append("\"\r\n");
   EXPECT_EQ(ReadPath(written), record + record);
   EXPECT_EQ(std::distance(fs::directory_iterator(Utf8Path(dir / "")), {}), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, NonAsciiReportName,
-    testing::Values(NameCase{"Latin1", "Z\xC3\xBCrich \xE2\x82\xAC"},
-                    NameCase{"Cjk", "\xE6\x97\xA5\xE6\x9C\xAC"},
-                    NameCase{"OutsideTheBmp", "\xF0\x9F\x92\xB0 savings"}),
-    CaseName{});
+INSTANTIATE_TEST_SUITE_P(Names, NonAsciiReportName,
+                         testing::Values(NameCase{"Latin1", "Z\xC3\xBCrich \xE2\x82\xAC"},
+                                         NameCase{"Cjk", "\xE6\x97\xA5\xE6\x9C\xAC"},
+                                         NameCase{"OutsideTheBmp", "\xF0\x9F\x92\xB0 savings"}),
+                         CaseName{});
 
 class RefusedWindowsName : public testing::TestWithParam<NameCase> {};
 
@@ -70,9 +68,9 @@ TEST_P(RefusedWindowsName, FailsWithExitCode3AndWritesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, RefusedWindowsName,
-                         testing::Values(NameCase{"Console", "CON"}, NameCase{"NulWithExtension", "nul.csv"},
-                                         NameCase{"SerialPort", "Com1"},
-                                         NameCase{"Stream", "a:b"},
+                         testing::Values(NameCase{"Console", "CON"},
+                                         NameCase{"NulWithExtension", "nul.csv"},
+                                         NameCase{"SerialPort", "Com1"}, NameCase{"Stream", "a:b"},
                                          NameCase{"Wildcard", "what?"}),
                          CaseName{});
 
