@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "system/program_start.h"
 #include "system/windows_text.h"
@@ -16,7 +17,11 @@ std::vector<std::string> StartProgram(int /*argc*/, char** /*argv*/) {
   // Text mode would write each "\n" as CR LF.
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
+  // The console's code page belongs to the window the user keeps after
+  // the program ends, so it is given back.
+  static const UINT consolePage = GetConsoleOutputCP();
   SetConsoleOutputCP(CP_UTF8);
+  std::atexit([] { SetConsoleOutputCP(consolePage); });
 
   int count = 0;
   wchar_t** const wide = CommandLineToArgvW(GetCommandLineW(), &count);
