@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
-# Checks that sumwright-cli prints the same bytes on other processors: builds
-# it without the window and without tests for the host, for 32-bit x86
-# (i686) and for 64-bit ARM (aarch64) with the project's own CMake files,
-# runs one fixed list of calculations and schedules with each (the foreign
-# builds under qemu-user) and compares every output, error text and exit
-# status with the host's, byte for byte. Prints the differing cases and
-# exits 1 if there is any.
+# Checks that sumwright-cli prints the same bytes on other processors and on
+# Windows: builds it without the window and without tests for the host, for
+# 32-bit x86 (i686), for 64-bit ARM (aarch64) and for 64-bit Windows with the
+# project's own CMake files, runs one fixed list of calculations and
+# schedules with each (the foreign builds under qemu-user, the Windows one
+# under Wine) and compares every output, error text and exit status with the
+# host's, byte for byte: the Windows program too writes "\n" line ends.
+# Prints the differing cases and exits 1 if there is any.
 #
 # Usage: scripts/cross-check.sh [CASES]
 #   CASES           how many cases to generate (default 3000); the list
 #                   depends only on this number
 #   CROSS_CHECK_DIR where builds and outputs go (default build/cross-check)
-#   CROSS_CHECK_ARCHES  which foreign builds to check (default "i686 aarch64")
+#   CROSS_CHECK_ARCHES  which foreign builds to check (default "i686 aarch64");
+#                   "windows" checks the Windows build
 # Needs: g++-i686-linux-gnu g++-aarch64-linux-gnu qemu-user besides the
-# build tools. Takes a few minutes; not part of .ci/run.
+# build tools, and for windows g++-mingw-w64-x86-64-posix and wine64. Takes
+# a few minutes; not part of .ci/run.
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -148,15 +151,22 @@ echo "native run: $((SECONDS - start)) s"
 differences=0
 for arch in $arches; do
   start=$SECONDS
-  build "$arch" -DCMAKE_SYSTEM_NAME=Linux -DCMAKE_SYSTEM_PROCESSOR="$arch" \
-    -DCMAKE_CXX_COMPILER="$arch-linux-gnu-g++"
-  echo "$arch build: $((SECONDS - start)) s"
   case $arch in
-    i686) qemu="qemu-i386" ;;
-    *) qemu="qemu-$arch" ;;
+    windows)
+      build "$arch" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake"
+      run=("$PWD/scripts/wine-run.sh" "$PWD/$work/$arch/src/cli/sumwright-cli.exe")
+      ;;
+    *)
+      build "$arch" -DCMAKE_SYSTEM_NAME=Linux -DCMAKE_SYSTEM_PROCESSOR="$arch" \
+        -DCMAKE_CXX_COMPILER="$arch-linux-gnu-g++"
+      qemu=qemu-$arch
+      [[ $arch != i686 ]] || qemu=qemu-i386
+      run=("$qemu" -L "/usr/$arch-linux-gnu" "$PWD/$work/$arch/src/cli/sumwright-cli")
+      ;;
   esac
+  echo "$arch build: $((SECONDS - start)) s"
   start=$SECONDS
-  run_all "$arch" "$qemu" -L "/usr/$arch-linux-gnu" "$PWD/$work/$arch/src/cli/sumwright-cli"
+  run_all "$arch" "${run[@]}"
   echo "$arch run: $((SECONDS - start)) s"
   count=0
   for ((number = 1; number <= case_count; ++number)); do

@@ -15,14 +15,16 @@ enum class WriteMode { Replace, Append };
 // the file (it has other names, is not a plain file, the folder cannot be
 // written, or its owner cannot be given back) the file is overwritten in
 // place instead. Append that fails midway cuts the file back to its old
-// size, or removes it if it created it. Returns the system's reason on
-// failure, nothing on success.
+// size, or removes it if it created it. On Windows, Replace moves a flushed
+// copy over the file, which keeps its attributes (read-only too); a name
+// Windows keeps for devices or streams ("CON", "a:b") is refused. Returns
+// the system's reason on failure, nothing on success.
 std::optional<std::string> WriteReportFile(const std::string& path, std::string_view bytes,
                                            WriteMode mode);
 
 // Over the file-size limit a write then fails with EFBIG, which the writer
 // rolls back, instead of the system ending the program midway. Call once
-// at start-up.
+// at start-up. Linux only: Windows has no such signal.
 void IgnoreFileSizeSignal();
 
 }  // namespace sw

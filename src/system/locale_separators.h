@@ -8,7 +8,8 @@ namespace sw {
 // LC_NUMERIC, else LANG, as the C library resolves them. A locale that is
 // not installed or that defines no grouping separator (C, POSIX, unset)
 // gives the default "," and ".". Reads the locale without touching the
-// process's own C locale, so no other conversion changes.
+// process's own C locale, so no other conversion changes. On Windows, the
+// separators of the user's regional settings.
 Separators UserLocaleSeparators();
 
 }  // namespace sw

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -68,7 +69,7 @@ void Drain(Pipe& out, Pipe& err, CliResult& result) {
 // Caps the size of files that processes started meanwhile may write.
 class ChildFileSizeLimit {
  public:
-  explicit ChildFileSizeLimit(std::optional<rlim_t> bytes) : active_(bytes.has_value()) {
+  explicit ChildFileSizeLimit(std::optional<std::uint64_t> bytes) : active_(bytes.has_value()) {
     if (!active_) return;
     getrlimit(RLIMIT_FSIZE, &saved_);
     rlimit limited = saved_;
@@ -110,7 +111,7 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
   return pointers;
 }
 
-CliResult Run(const std::vector<std::string>& args, std::optional<rlim_t> fileSizeLimit,
+CliResult Run(const std::vector<std::string>& args, std::optional<std::uint64_t> fileSizeLimit,
               const std::vector<std::string>& environment) {
   std::vector<std::string> argvStrings{SUMWRIGHT_CLI_PATH};
   argvStrings.insert(argvStrings.end(), args.begin(), args.end());
@@ -153,7 +154,8 @@ CliResult Run(const std::vector<std::string>& args, std::optional<rlim_t> fileSi
 
 }  // namespace
 
-CliResult RunCli(const std::vector<std::string>& args, std::optional<rlim_t> fileSizeLimit) {
+CliResult RunCli(const std::vector<std::string>& args,
+                 std::optional<std::uint64_t> fileSizeLimit) {
   return Run(args, fileSizeLimit, {});
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -14,9 +13,14 @@ namespace sw::cli_test {
 class TempDir {
  public:
   TempDir() {
-    std::string name = (std::filesystem::temp_directory_path() / "sumwright-cli-XXXXXX").string();
-    if (mkdtemp(name.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = name;
+    std::random_device random;
+    constexpr int kAttempts = 100;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+      path_ = std::filesystem::temp_directory_path() /
+              ("sumwright-cli-" + std::to_string(random() % 1000000));
+      if (std::filesystem::create_directory(path_)) return;
+    }
+    throw std::runtime_error("cannot create a temporary directory");
   }
   ~TempDir() {
     std::error_code ignored;

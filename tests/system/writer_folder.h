@@ -21,10 +21,10 @@ class WriterFolderTest : public testing::Test {
             testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
-    ::chmod(dir_.c_str(), 0777);
+    std::filesystem::permissions(dir_, std::filesystem::perms::all);
   }
   void TearDown() override {
-    ::chmod(dir_.c_str(), 0777);
+    std::filesystem::permissions(dir_, std::filesystem::perms::all);
     std::filesystem::remove_all(dir_);
   }
 

@@ -1,0 +1,14 @@
+# `cpack` in the windows build makes sumwright-cli-<version>-windows-x86_64.zip:
+# the program, its licence and a short README.txt, in one folder.
+install(TARGETS sumwright-cli RUNTIME DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+configure_file(windows_readme.txt.in ${CMAKE_CURRENT_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt DESTINATION .)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME sumwright-cli)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Sumwright developers")
+set(CPACK_PACKAGE_FILE_NAME sumwright-cli-${PROJECT_VERSION}-windows-x86_64)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
