@@ -1,0 +1,122 @@
+#include "report/schedule_page.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "numeric/display_pattern.h"
+#include "report/amortization_report.h"
+#include "report/markup_text.h"
+#include "report/schedule_chart.h"
+#include "report/schedule_summary.h"
+
+namespace sw {
+namespace {
+
+// 15 mm margins leave the table inside both A4 and Letter paper.
+constexpr std::string_view kStyle = R"(<style>
+:root { color-scheme: light dark; --text: #1a1a1a; --page: #ffffff; --rule: #d0d0d0; --band: #f3f6fa; }
+@media (prefers-color-scheme: dark) {
+  :root { --text: #e8e8e8; --page: #181a1d; --rule: #4a4d52; --band: #23272c; }
+}
+body { font-family: "Liberation Sans", Arial, Helvetica, sans-serif; color: var(--text);
+  background: var(--page); margin: 2em auto; max-width: 52em; padding: 0 1em; }
+h1 { font-size: 1.3em; }
+.summary { border-collapse: collapse; margin: 1em 0; }
+.summary th { text-align: left; font-weight: normal; padding: 0.2em 2em 0.2em 0; }
+.summary td { text-align: right; font-weight: bold; }
+figure { margin: 1em 0; }
+figure svg { width: 100%; height: auto; border-radius: 4px; }
+.schedule { border-collapse: collapse; width: 100%; font-variant-numeric: tabular-nums; }
+.schedule th, .schedule td { padding: 0.15em 0.8em; text-align: right; }
+.schedule thead th { border-bottom: 2px solid var(--text); vertical-align: bottom; }
+.schedule tbody tr:nth-child(even) { background: var(--band); }
+@page { margin: 15mm; }
+@media print {
+  :root { --text: #000000; --page: #ffffff; --rule: #bbbbbb; --band: #ffffff; }
+  body { margin: 0; max-width: none; padding: 0; font-size: 10pt; }
+  figure { break-inside: avoid; }
+  .schedule { break-before: page; }
+  .schedule thead { display: table-header-group; }
+  .schedule tr { break-inside: avoid; }
+  .schedule tbody tr { border-bottom: 1px solid var(--rule); }
+}
+</style>
+)";
+
+constexpr std::array<std::string_view, 4> kColumnHeaders{"Month", "Interest", "Principal",
+                                                         "Principal still owed"};
+
+std::string SummaryRow(std::string_view heading, const std::string& value) {
+  return "<tr><th scope=\"row\">" + std::string(heading) + "</th><td>" + MarkupText(value) +
+         "</td></tr>\n";
+}
+
+std::string SummaryTable(const ScheduleSummary& summary) {
+  return "<table class=\"summary\">\n" + SummaryRow("Monthly payment", summary.payment) +
+         SummaryRow("Number of payments", summary.payments) +
+         SummaryRow("Total paid", summary.totalPaid) +
+         SummaryRow("Total interest", summary.totalInterest) + "</table>\n";
+}
+
+// The table's rows, each number written once: its text also feeds the
+// column totals.
+std::string TableBody(const Amortization& table, const Separators& separators,
+                      ColumnTotals& totals) {
+  constexpr std::string_view kCellStart = "<td>";
+  constexpr std::string_view kCellEnd = "</td>";
+  std::size_t longest = 0;
+  for (const DisplayPattern& column : kRowPatterns) {
+    longest = std::max(longest, column.maxLength(separators));
+  }
+  std::string shown(longest, '\0');
+  std::string body;
+  body.reserve(table.rows.size() * 72);
+  for (const AmortizationRow& row : table.rows) {
+    body += "<tr>";
+    const std::array<double, 4> numbers = RowNumbers(row);
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+      const std::string_view text(shown.data(),
+                                  WriteWithPattern(shown.data(), numbers[i], kRowPatterns[i],
+                                                   separators));
+      body += kCellStart;
+      AppendMarkupText(body, text);
+      body += kCellEnd;
+      if (i == 1) totals.interest.add(text);
+      if (i == 2) totals.principal.add(text);
+    }
+    body += "</tr>\n";
+  }
+  return body;
+}
+
+std::string TableHead() {
+  std::string head = "<thead><tr>";
+  for (const std::string_view header : kColumnHeaders) {
+    head += "<th scope=\"col\">" + std::string(header) + "</th>";
+  }
+  return head + "</tr></thead>\n";
+}
+
+}  // namespace
+
+std::string SchedulePage(const Amortization& table, const Separators& separators) {
+  ColumnTotals totals;
+  const std::string body = TableBody(table, separators, totals);
+  const ScheduleSummary summary = SummaryOf(table, totals, separators);
+  const std::string title = MarkupText(AmortizationTitle(table, separators));
+  std::string page =
+      "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n"
+      "<meta charset=\"utf-8\"/>\n"
+      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n<title>" +
+      title + "</title>\n";
+  page += kStyle;
+  page += "</head>\n<body>\n<h1>" + title + "</h1>\n";
+  page += SummaryTable(summary);
+  page += "<figure>\n" + ScheduleChart(table, summary, separators) + "</figure>\n";
+  page += "<table class=\"schedule\">\n<caption>Month by month</caption>\n" + TableHead();
+  page += "<tbody>\n" + body + "</tbody>\n</table>\n</body>\n</html>\n";
+  return page;
+}
+
+}  // namespace sw
