@@ -40,7 +40,7 @@ double Height(double value, const RoundTicks& ticks, double top, double bottom) 
 
 std::string Label(double value, int decimals, const Separators& separators) {
   std::string picture = "#,##0";
-  if (decimals > 0) picture += "." + std::string(static_cast<std::size_t>(decimals), '0');
+  if (decimals > 0) picture.append(1, '.').append(static_cast<std::size_t>(decimals), '0');
   return FormatWithPattern(value, picture, separators);
 }
 
@@ -89,8 +89,10 @@ std::string BalancePaths(const Amortization& table) {
   std::string line;
   for (std::size_t column = 0; column <= columns; ++column) {
     const std::size_t month = column * months / columns;
-    line += (column == 0 ? "M" : "L") + At(kPlotLeft + kPlotWidth * month / months) + " " +
-            At(Height(balanceAt(month), ticks, kBalanceTop, kBalanceBottom));
+    line += column == 0 ? 'M' : 'L';
+    line += At(kPlotLeft + kPlotWidth * month / months);
+    line += ' ';
+    line += At(Height(balanceAt(month), ticks, kBalanceTop, kBalanceBottom));
   }
   const std::string area =
       line + "L" + At(kPlotRight) + " " + At(kBalanceBottom) + "L" + At(kPlotLeft) + " " +
@@ -187,14 +189,15 @@ std::string Description(const Amortization& table, const ScheduleSummary& summar
 std::string ScheduleChart(const Amortization& table, const ScheduleSummary& summary,
                           const Separators& separators) {
   const std::string title = AmortizationTitle(table, separators);
+  const std::string width = std::to_string(kWidth);
+  const std::string height = std::to_string(kHeight);
   std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" viewBox=\"0 0 " +
-                    At(kWidth) + " " + At(kHeight) + "\" width=\"" + At(kWidth) +
-                    "\" height=\"" + At(kHeight) +
+                    width + " " + height + "\" width=\"" + width + "\" height=\"" + height +
                     "\" font-family=\"Liberation Sans, Arial, Helvetica, sans-serif\" "
                     "font-size=\"12\" fill=\"#1a1a1a\">\n";
   svg += "<title>" + MarkupText(title) + "</title>\n";
   svg += "<desc>" + MarkupText(Description(table, summary, separators)) + "</desc>\n";
-  svg += "<rect width=\"" + At(kWidth) + "\" height=\"" + At(kHeight) + "\" fill=\"#ffffff\"/>\n";
+  svg += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"#ffffff\"/>\n";
   svg += Text(kWidth / 2, 32, title, " text-anchor=\"middle\" font-size=\"16\" font-weight=\"bold\"");
   svg += ValueAxis(RoundTicksFor(table.principal, 5), kBalanceTop, kBalanceBottom,
                    "Principal still owed", separators);

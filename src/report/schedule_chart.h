@@ -10,8 +10,8 @@ namespace sw {
 
 // The plot areas and colours that the picture of a chart can be checked by.
 namespace chart {
-inline constexpr double kWidth = 800;
-inline constexpr double kHeight = 640;
+inline constexpr int kWidth = 800;
+inline constexpr int kHeight = 640;
 inline constexpr double kPlotLeft = 110;
 inline constexpr double kPlotRight = 770;
 inline constexpr double kBalanceTop = 70;
