@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
 
 #include "numeric/display_pattern.h"
@@ -59,35 +60,38 @@ std::string SummaryTable(const ScheduleSummary& summary) {
          SummaryRow("Total interest", summary.totalInterest) + "</table>\n";
 }
 
-// The table's rows, each number written once: its text also feeds the
-// column totals.
-std::string TableBody(const Amortization& table, const Separators& separators,
-                      ColumnTotals& totals) {
+char* Append(char* out, std::string_view text) {
+  std::memcpy(out, text.data(), text.size());
+  return out + text.size();
+}
+
+// Appends the table's rows. Each number is written once, straight into the
+// markup (digits and signs need no escaping, the separators are escaped
+// once), and that text also feeds the column totals.
+void AppendTableRows(std::string& page, const Amortization& table, const Separators& separators,
+                     ColumnTotals& totals) {
+  constexpr std::string_view kRowStart = "<tr>";
+  constexpr std::string_view kRowEnd = "</tr>\n";
   constexpr std::string_view kCellStart = "<td>";
   constexpr std::string_view kCellEnd = "</td>";
-  std::size_t longest = 0;
+  const Separators markup{MarkupText(separators.grouping), MarkupText(separators.decimal)};
+  std::size_t longest = kRowStart.size() + kRowEnd.size();
   for (const DisplayPattern& column : kRowPatterns) {
-    longest = std::max(longest, column.maxLength(separators));
+    longest += kCellStart.size() + column.maxLength(markup) + kCellEnd.size();
   }
-  std::string shown(longest, '\0');
-  std::string body;
-  body.reserve(table.rows.size() * 72);
-  for (const AmortizationRow& row : table.rows) {
-    body += "<tr>";
-    const std::array<double, 4> numbers = RowNumbers(row);
+  std::string row(longest, '\0');
+  for (const AmortizationRow& month : table.rows) {
+    char* out = Append(row.data(), kRowStart);
+    const std::array<double, 4> numbers = RowNumbers(month);
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-      const std::string_view text(shown.data(),
-                                  WriteWithPattern(shown.data(), numbers[i], kRowPatterns[i],
-                                                   separators));
-      body += kCellStart;
-      AppendMarkupText(body, text);
-      body += kCellEnd;
-      if (i == 1) totals.interest.add(text);
-      if (i == 2) totals.principal.add(text);
+      char* const number = Append(out, kCellStart);
+      out = WriteWithPattern(number, numbers[i], kRowPatterns[i], markup);
+      if (i == 1) totals.interest.add({number, out}, markup);
+      if (i == 2) totals.principal.add({number, out}, markup);
+      out = Append(out, kCellEnd);
     }
-    body += "</tr>\n";
+    page.append(row.data(), Append(out, kRowEnd));
   }
-  return body;
 }
 
 std::string TableHead() {
@@ -101,21 +105,27 @@ std::string TableHead() {
 }  // namespace
 
 std::string SchedulePage(const Amortization& table, const Separators& separators) {
-  ColumnTotals totals;
-  const std::string body = TableBody(table, separators, totals);
-  const ScheduleSummary summary = SummaryOf(table, totals, separators);
   const std::string title = MarkupText(AmortizationTitle(table, separators));
-  std::string page =
-      "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n"
-      "<meta charset=\"utf-8\"/>\n"
-      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n<title>" +
-      title + "</title>\n";
+  std::string page;
+  // Room for the rows and the chart: the page is written in one piece.
+  page.reserve(table.rows.size() * 72 + 65536);
+  page += "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n"
+          "<meta charset=\"utf-8\"/>\n"
+          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n<title>";
+  page += title;
+  page += "</title>\n";
   page += kStyle;
   page += "</head>\n<body>\n<h1>" + title + "</h1>\n";
-  page += SummaryTable(summary);
-  page += "<figure>\n" + ScheduleChart(table, summary, separators) + "</figure>\n";
+  const std::size_t summaryAt = page.size();
   page += "<table class=\"schedule\">\n<caption>Month by month</caption>\n" + TableHead();
-  page += "<tbody>\n" + body + "</tbody>\n</table>\n</body>\n</html>\n";
+  page += "<tbody>\n";
+  ColumnTotals totals;
+  AppendTableRows(page, table, separators, totals);
+  page += "</tbody>\n</table>\n</body>\n</html>\n";
+  // The summary and the chart come before the table but need its totals.
+  const ScheduleSummary summary = SummaryOf(table, totals, separators);
+  page.insert(summaryAt, SummaryTable(summary) + "<figure>\n" +
+                             ScheduleChart(table, summary, separators) + "</figure>\n");
   return page;
 }
 

@@ -24,8 +24,8 @@ ScheduleSummary SummaryOf(const Amortization& table, const Separators& separator
     return std::string_view(shown.data(), static_cast<std::size_t>(end - shown.data()));
   };
   for (const AmortizationRow& row : table.rows) {
-    totals.interest.add(shownText(row.interest, kRowPatterns[1]));
-    totals.principal.add(shownText(row.principal, kRowPatterns[2]));
+    totals.interest.add(shownText(row.interest, kRowPatterns[1]), separators);
+    totals.principal.add(shownText(row.principal, kRowPatterns[2]), separators);
   }
   return SummaryOf(table, totals, separators);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,9 +14,9 @@ namespace sw {
 // of amounts near the largest double does not overflow.
 class ShownCentsTotal {
  public:
-  // Adds the amount written in `shown`; every character that is not a
-  // digit (grouping, decimal point) is skipped.
-  void add(std::string_view shown);
+  // Adds the amount written in `shown` with two decimals and `separators`,
+  // which may be written as markup ("&#39;"): the digits outside them count.
+  void add(std::string_view shown, const Separators& separators);
   void add(const ShownCentsTotal& other);
 
   // The total with two decimals, grouped by threes, in `separators`.
@@ -23,7 +24,11 @@ class ShownCentsTotal {
 
  private:
   void addDigit(std::size_t place, int digit);
+  void addCents(std::uint64_t cents);
 
+  // Amounts of up to 18 digits gather here, an integer add each, and go
+  // into the digits before the sum could overflow.
+  std::uint64_t pending_ = 0;
   std::string reversedDigits_ = "000";  // the least significant cent first
 };
 

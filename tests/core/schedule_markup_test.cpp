@@ -34,7 +34,7 @@ class ShownCents : public testing::TestWithParam<CentsCase> {};
 
 TEST_P(ShownCents, AddsTheDigitsShown) {
   ShownCentsTotal total;
-  for (const std::string& amount : GetParam().shown) total.add(amount);
+  for (const std::string& amount : GetParam().shown) total.add(amount, GetParam().separators);
   EXPECT_EQ(total.text(GetParam().separators), GetParam().total);
 }
 
@@ -50,6 +50,11 @@ INSTANTIATE_TEST_SUITE_P(
                               test::kFrench,
                               "2\xC2\xA0" "235,00"},
                     CentsCase{"SwissGrouping", {"9'194.93", "805.07"}, test::kSwiss, "10'000.00"},
+                    // As the page writes it: the digits of "&#39;" do not count.
+                    CentsCase{"SwissMarkup",
+                              {"9&#39;194.93", "1&#39;805.07"},
+                              {"&#39;", "."},
+                              "11&#39;000.00"},
                     // Past any integer type: 10^298 - 0.01, twice.
                     CentsCase{"BeyondIntegers",
                               {k300Nines, k300Nines},
