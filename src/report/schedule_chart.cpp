@@ -170,7 +170,10 @@ std::string Legend(const Amortization& table) {
   svg += "<rect x=\"" + At(kPlotLeft + 290) + "\" y=\"" + At(y - 10) +
          "\" width=\"12\" height=\"12\" fill=\"" + kPrincipalColour + "\"/>\n";
   svg += Text(kPlotLeft + 308, y, "Principal repaid");
-  svg += Text(kPlotRight, y, "Each bar: " + YearsText(yearsPerBar), " text-anchor=\"end\"");
+  const int lastBarYears = table.years - (table.years - 1) / yearsPerBar * yearsPerBar;
+  std::string bars = "Each bar: " + YearsText(yearsPerBar);
+  if (lastBarYears != yearsPerBar) bars += ", the last " + YearsText(lastBarYears);
+  svg += Text(kPlotRight, y, bars, " text-anchor=\"end\"");
   return svg;
 }
 

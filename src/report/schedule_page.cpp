@@ -28,8 +28,8 @@ h1 { font-size: 1.3em; }
 .summary td { text-align: right; font-weight: bold; }
 figure { margin: 1em 0; }
 figure svg { width: 100%; height: auto; border-radius: 4px; }
-.schedule { border-collapse: collapse; width: 100%; font-variant-numeric: tabular-nums; }
-.schedule th, .schedule td { padding: 0.15em 0.8em; text-align: right; }
+.schedule { border-collapse: collapse; min-width: 70%; font-variant-numeric: tabular-nums; }
+.schedule th, .schedule td { padding: 0.15em 1.2em; text-align: right; }
 .schedule thead th { border-bottom: 2px solid var(--text); vertical-align: bottom; }
 .schedule tbody tr:nth-child(even) { background: var(--band); }
 @page { margin: 15mm; }

@@ -172,9 +172,9 @@ INSTANTIATE_TEST_SUITE_P(
     Terms, Chart,
     testing::Values(ChartCase{"OneYear", 10000, 7.5, 1, 1, "1 year"},
                     ChartCase{"ThirtyYears", 100000, 6, 30, 30, "1 year"},
-                    ChartCase{"SixtyOneYears", 100000, 6, 61, 31, "2 years"},
-                    ChartCase{"Longest", 100000, 0.01, 2730, 60, "46 years"},
-                    ChartCase{"NearTheLargestDouble", 1.7e308, 0.01, 2730, 60, "46 years"}),
+                    ChartCase{"SixtyOneYears", 100000, 6, 61, 31, "2 years, the last 1 year"},
+                    ChartCase{"Longest", 100000, 0.01, 2730, 60, "46 years, the last 16 years"},
+                    ChartCase{"NearTheLargestDouble", 1.7e308, 0.01, 2730, 60, "46 years, the last 16 years"}),
     CaseName{});
 
 }  // namespace
