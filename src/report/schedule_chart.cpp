@@ -94,9 +94,8 @@ std::string BalancePaths(const Amortization& table) {
     line += ' ';
     line += At(Height(balanceAt(month), ticks, kBalanceTop, kBalanceBottom));
   }
-  const std::string area =
-      line + "L" + At(kPlotRight) + " " + At(kBalanceBottom) + "L" + At(kPlotLeft) + " " +
-      At(kBalanceBottom) + "Z";
+  const std::string area = line + "L" + At(kPlotRight) + " " + At(kBalanceBottom) + "L" +
+                           At(kPlotLeft) + " " + At(kBalanceBottom) + "Z";
   return "<path d=\"" + area + "\" fill=\"" + kAreaColour + "\"/>\n<path d=\"" + line +
          "\" fill=\"none\" stroke=\"" + kBalanceColour +
          "\" stroke-width=\"2.5\" stroke-linejoin=\"round\"/>\n";
@@ -107,7 +106,11 @@ struct Bar {
   int lastYear;  // one past
   double interest = 0;
   double principal = 0;
+
+  double paid() const { return std::min(interest + principal, DBL_MAX); }
 };
+
+int YearsPerBar(int years) { return (years + kMostBars - 1) / kMostBars; }
 
 std::vector<Bar> YearBars(const Amortization& table, int yearsPerBar) {
   std::vector<Bar> bars;
@@ -123,8 +126,8 @@ std::vector<Bar> YearBars(const Amortization& table, int yearsPerBar) {
 }
 
 std::string Rect(double x, double width, double top, double bottom) {
-  return "<rect x=\"" + At(x) + "\" y=\"" + At(top) + "\" width=\"" + At(width) +
-         "\" height=\"" + At(bottom - top) + "\"/>\n";
+  return "<rect x=\"" + At(x) + "\" y=\"" + At(top) + "\" width=\"" + At(width) + "\" height=\"" +
+         At(bottom - top) + "\"/>\n";
 }
 
 // Interest at the foot of each bar, the principal repaid on top of it.
@@ -136,21 +139,22 @@ std::string BarRects(const std::vector<Bar>& bars, const RoundTicks& ticks, int 
     const double width = YearX(bar.lastYear, years) - left;
     const double gap = width * 0.15;
     const double interestTop = Height(bar.interest, ticks, kBarsTop, kBarsBottom);
-    const double top =
-        Height(std::min(bar.interest + bar.principal, DBL_MAX), ticks, kBarsTop, kBarsBottom);
+    const double top = Height(bar.paid(), ticks, kBarsTop, kBarsBottom);
     interest += Rect(left + gap, width - 2 * gap, interestTop, kBarsBottom);
     principal += Rect(left + gap, width - 2 * gap, top, interestTop);
   }
   return interest + "</g>\n" + principal + "</g>\n";
 }
 
-std::string YearsText(int years) { return std::to_string(years) + (years == 1 ? " year" : " years"); }
+std::string YearsText(int years) {
+  return std::to_string(years) + (years == 1 ? " year" : " years");
+}
 
 std::string Bars(const Amortization& table, const Separators& separators) {
-  const int yearsPerBar = (table.years + kMostBars - 1) / kMostBars;
+  const int yearsPerBar = YearsPerBar(table.years);
   const std::vector<Bar> bars = YearBars(table, yearsPerBar);
   double highest = 0;
-  for (const Bar& bar : bars) highest = std::max(highest, std::min(bar.interest + bar.principal, DBL_MAX));
+  for (const Bar& bar : bars) highest = std::max(highest, bar.paid());
   const RoundTicks ticks = RoundTicksFor(highest, 5);
   const std::string heading =
       yearsPerBar == 1 ? "Paid each year" : "Paid in each " + YearsText(yearsPerBar);
@@ -158,17 +162,20 @@ std::string Bars(const Amortization& table, const Separators& separators) {
          BarRects(bars, ticks, table.years);
 }
 
+std::string Swatch(double x, double y, const char* colour) {
+  return "<rect x=\"" + At(x) + "\" y=\"" + At(y - 10) + "\" width=\"12\" height=\"12\" fill=\"" +
+         colour + "\"/>\n";
+}
+
 std::string Legend(const Amortization& table) {
-  const int yearsPerBar = (table.years + kMostBars - 1) / kMostBars;
+  const int yearsPerBar = YearsPerBar(table.years);
   constexpr double y = 616;
   std::string svg = "<path d=\"M" + At(kPlotLeft) + " " + At(y - 4) + "h24\" stroke=\"" +
                     kBalanceColour + "\" stroke-width=\"2.5\"/>\n";
   svg += Text(kPlotLeft + 30, y, "Principal still owed");
-  svg += "<rect x=\"" + At(kPlotLeft + 190) + "\" y=\"" + At(y - 10) +
-         "\" width=\"12\" height=\"12\" fill=\"" + kInterestColour + "\"/>\n";
+  svg += Swatch(kPlotLeft + 190, y, kInterestColour);
   svg += Text(kPlotLeft + 208, y, "Interest");
-  svg += "<rect x=\"" + At(kPlotLeft + 290) + "\" y=\"" + At(y - 10) +
-         "\" width=\"12\" height=\"12\" fill=\"" + kPrincipalColour + "\"/>\n";
+  svg += Swatch(kPlotLeft + 290, y, kPrincipalColour);
   svg += Text(kPlotLeft + 308, y, "Principal repaid");
   const int lastBarYears = table.years - (table.years - 1) / yearsPerBar * yearsPerBar;
   std::string bars = "Each bar: " + YearsText(yearsPerBar);
@@ -181,8 +188,8 @@ std::string Description(const Amortization& table, const ScheduleSummary& summar
                         const Separators& separators) {
   return "The principal still owed falls from " +
          FormatWithPattern(table.principal, pattern::kBalance, separators) + " to " +
-         FormatWithPattern(table.rows.back().balance, pattern::kBalance, separators) +
-         " over " + summary.payments + " monthly payments of " + summary.payment +
+         FormatWithPattern(table.rows.back().balance, pattern::kBalance, separators) + " over " +
+         summary.payments + " monthly payments of " + summary.payment +
          ". Bars show what the payments went to: " + summary.totalInterest +
          " interest in all, of " + summary.totalPaid + " paid.";
 }
@@ -201,7 +208,8 @@ std::string ScheduleChart(const Amortization& table, const ScheduleSummary& summ
   svg += "<title>" + MarkupText(title) + "</title>\n";
   svg += "<desc>" + MarkupText(Description(table, summary, separators)) + "</desc>\n";
   svg += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"#ffffff\"/>\n";
-  svg += Text(kWidth / 2, 32, title, " text-anchor=\"middle\" font-size=\"16\" font-weight=\"bold\"");
+  svg +=
+      Text(kWidth / 2, 32, title, " text-anchor=\"middle\" font-size=\"16\" font-weight=\"bold\"");
   svg += ValueAxis(RoundTicksFor(table.principal, 5), kBalanceTop, kBalanceBottom,
                    "Principal still owed", separators);
   svg += BalancePaths(table);

@@ -109,9 +109,10 @@ std::string SchedulePage(const Amortization& table, const Separators& separators
   std::string page;
   // Room for the rows and the chart: the page is written in one piece.
   page.reserve(table.rows.size() * 72 + 65536);
-  page += "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n"
-          "<meta charset=\"utf-8\"/>\n"
-          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n<title>";
+  page +=
+      "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n"
+      "<meta charset=\"utf-8\"/>\n"
+      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n<title>";
   page += title;
   page += "</title>\n";
   page += kStyle;

@@ -15,9 +15,8 @@ ScheduleSummary SummaryOf(const Amortization& table, const ColumnTotals& totals,
 }
 
 ScheduleSummary SummaryOf(const Amortization& table, const Separators& separators) {
-  std::string shown(std::max(kRowPatterns[1].maxLength(separators),
-                             kRowPatterns[2].maxLength(separators)),
-                    '\0');
+  std::string shown(
+      std::max(kRowPatterns[1].maxLength(separators), kRowPatterns[2].maxLength(separators)), '\0');
   ColumnTotals totals;
   const auto shownText = [&](double value, const DisplayPattern& pattern) {
     const char* end = WriteWithPattern(shown.data(), value, pattern, separators);

@@ -40,7 +40,8 @@ void ShownCentsTotal::add(std::string_view shown, const Separators& separators) 
     return;
   }
   std::string digits;
-  ForEachDigit(shown, separators, [&digits](int digit) { digits += static_cast<char>('0' + digit); });
+  ForEachDigit(shown, separators,
+               [&digits](int digit) { digits += static_cast<char>('0' + digit); });
   std::size_t place = 0;
   for (auto at = digits.rbegin(); at != digits.rend(); ++at) addDigit(place++, *at - '0');
 }

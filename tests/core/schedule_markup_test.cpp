@@ -42,24 +42,26 @@ const std::string k300Nines(300, '9');
 
 INSTANTIATE_TEST_SUITE_P(
     Totals, ShownCents,
-    testing::Values(CentsCase{"Nothing", {}, {}, "0.00"},
-                    CentsCase{"LeadingZeros", {"05.39", "00.47"}, {}, "5.86"},
-                    CentsCase{"CarryIntoNewGroups", {"999,999.99", "0.01"}, {}, "1,000,000.00"},
-                    CentsCase{"FrenchGrouping",
-                              {"1\xC2\xA0" "234,56", "1\xC2\xA0" "000,44"},
-                              test::kFrench,
-                              "2\xC2\xA0" "235,00"},
-                    CentsCase{"SwissGrouping", {"9'194.93", "805.07"}, test::kSwiss, "10'000.00"},
-                    // As the page writes it: the digits of "&#39;" do not count.
-                    CentsCase{"SwissMarkup",
-                              {"9&#39;194.93", "1&#39;805.07"},
-                              {"&#39;", "."},
-                              "11&#39;000.00"},
-                    // Past any integer type: 10^298 - 0.01, twice.
-                    CentsCase{"BeyondIntegers",
-                              {k300Nines, k300Nines},
-                              Separators{"", "."},
-                              std::string("1").append(298, '9').append(".98")}),
+    testing::Values(
+        CentsCase{"Nothing", {}, {}, "0.00"},
+        CentsCase{"LeadingZeros", {"05.39", "00.47"}, {}, "5.86"},
+        CentsCase{"CarryIntoNewGroups", {"999,999.99", "0.01"}, {}, "1,000,000.00"},
+        CentsCase{"FrenchGrouping",
+                  {"1\xC2\xA0"
+                   "234,56",
+                   "1\xC2\xA0"
+                   "000,44"},
+                  test::kFrench,
+                  "2\xC2\xA0"
+                  "235,00"},
+        CentsCase{"SwissGrouping", {"9'194.93", "805.07"}, test::kSwiss, "10'000.00"},
+        // As the page writes it: the digits of "&#39;" do not count.
+        CentsCase{"SwissMarkup", {"9&#39;194.93", "1&#39;805.07"}, {"&#39;", "."}, "11&#39;000.00"},
+        // Past any integer type: 10^298 - 0.01, twice.
+        CentsCase{"BeyondIntegers",
+                  {k300Nines, k300Nines},
+                  Separators{"", "."},
+                  std::string("1").append(298, '9').append(".98")}),
     CaseName{});
 
 struct TicksCase {
@@ -174,7 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ChartCase{"ThirtyYears", 100000, 6, 30, 30, "1 year"},
                     ChartCase{"SixtyOneYears", 100000, 6, 61, 31, "2 years, the last 1 year"},
                     ChartCase{"Longest", 100000, 0.01, 2730, 60, "46 years, the last 16 years"},
-                    ChartCase{"NearTheLargestDouble", 1.7e308, 0.01, 2730, 60, "46 years, the last 16 years"}),
+                    ChartCase{"NearTheLargestDouble", 1.7e308, 0.01, 2730, 60,
+                              "46 years, the last 16 years"}),
     CaseName{});
 
 }  // namespace
