@@ -5,8 +5,8 @@
 namespace sw {
 namespace {
 
-constexpr int kMostPendingDigits = 18;
-constexpr std::uint64_t kFlushAt = 1'000'000'000'000'000'000u;  // twice that still fits
+constexpr std::size_t kPartDigits = 18;
+constexpr std::uint64_t kPartBase = 1'000'000'000'000'000'000u;
 
 // Calls `digit` with each digit of `shown` in order, those inside its
 // separators left out. A separator never begins with a digit.
@@ -14,7 +14,7 @@ template <typename DigitCall>
 void ForEachDigit(std::string_view shown, const Separators& separators, DigitCall digit) {
   for (std::size_t at = 0; at < shown.size();) {
     if (shown[at] >= '0' && shown[at] <= '9') {
-      digit(shown[at++] - '0');
+      digit(shown[at++]);
     } else if (!separators.grouping.empty() && shown.substr(at).starts_with(separators.grouping)) {
       at += separators.grouping.size();
     } else if (!separators.decimal.empty() && shown.substr(at).starts_with(separators.decimal)) {
@@ -28,58 +28,51 @@ void ForEachDigit(std::string_view shown, const Separators& separators, DigitCal
 }  // namespace
 
 void ShownCentsTotal::add(std::string_view shown, const Separators& separators) {
-  std::uint64_t cents = 0;
-  int count = 0;
-  ForEachDigit(shown, separators, [&](int digit) {
-    cents = 10 * cents + static_cast<std::uint64_t>(digit);
-    ++count;
+  std::size_t count = 0;
+  ForEachDigit(shown, separators, [&count](char) { ++count; });
+  // The digits from the most significant on, gathered into parts of 18
+  // counted from the last digit.
+  std::size_t index = (count + kPartDigits - 1) / kPartDigits;
+  std::size_t left = count;
+  std::uint64_t part = 0;
+  ForEachDigit(shown, separators, [&](char digit) {
+    part = 10 * part + static_cast<std::uint64_t>(digit - '0');
+    if (--left % kPartDigits == 0) {
+      addPart(--index, std::exchange(part, 0));
+    }
   });
-  if (count <= kMostPendingDigits) {
-    pending_ += cents;
-    if (pending_ >= kFlushAt) addCents(std::exchange(pending_, 0));
-    return;
-  }
-  std::string digits;
-  ForEachDigit(shown, separators,
-               [&digits](int digit) { digits += static_cast<char>('0' + digit); });
-  std::size_t place = 0;
-  for (auto at = digits.rbegin(); at != digits.rend(); ++at) addDigit(place++, *at - '0');
 }
 
 void ShownCentsTotal::add(const ShownCentsTotal& other) {
-  addCents(other.pending_);
-  for (std::size_t place = 0; place < other.reversedDigits_.size(); ++place) {
-    addDigit(place, other.reversedDigits_[place] - '0');
+  for (std::size_t index = 0; index < other.parts_.size(); ++index) {
+    addPart(index, other.parts_[index]);
   }
 }
 
-void ShownCentsTotal::addCents(std::uint64_t cents) {
-  for (std::size_t place = 0; cents != 0; ++place, cents /= 10) {
-    addDigit(place, static_cast<int>(cents % 10));
-  }
-}
-
-void ShownCentsTotal::addDigit(std::size_t place, int digit) {
-  for (int carry = digit; carry != 0; ++place) {
-    if (place >= reversedDigits_.size()) reversedDigits_.resize(place + 1, '0');
-    const int sum = reversedDigits_[place] - '0' + carry;
-    reversedDigits_[place] = static_cast<char>('0' + sum % 10);
-    carry = sum / 10;
+void ShownCentsTotal::addPart(std::size_t index, std::uint64_t value) {
+  for (; value != 0; ++index) {
+    if (index >= parts_.size()) parts_.resize(index + 1, 0);
+    const std::uint64_t sum = parts_[index] + value;  // below twice the base
+    parts_[index] = sum % kPartBase;
+    value = sum / kPartBase;
   }
 }
 
 std::string ShownCentsTotal::text(const Separators& separators) const {
-  ShownCentsTotal total = *this;
-  total.addCents(std::exchange(total.pending_, 0));
-  const std::string& digits = total.reversedDigits_;
-  std::size_t integerDigits = digits.size() - 2;
-  while (integerDigits > 1 && digits[integerDigits + 1] == '0') --integerDigits;
-  std::string text;
-  for (std::size_t i = integerDigits; i > 0; --i) {
-    text += digits[i + 1];
-    if (i > 1 && (i - 1) % 3 == 0) text += separators.grouping;
+  std::string digits;
+  for (auto part = parts_.rbegin(); part != parts_.rend(); ++part) {
+    const std::string value = std::to_string(*part);
+    if (!digits.empty()) digits.append(kPartDigits - value.size(), '0');
+    digits += value;
   }
-  return text + separators.decimal + digits[1] + digits[0];
+  if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+  const std::size_t integerDigits = digits.size() - 2;
+  std::string text;
+  for (std::size_t i = 0; i < integerDigits; ++i) {
+    if (i > 0 && (integerDigits - i) % 3 == 0) text += separators.grouping;
+    text += digits[i];
+  }
+  return text + separators.decimal + digits.substr(integerDigits);
 }
 
 }  // namespace sw

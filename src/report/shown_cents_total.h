@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "numeric/separators.h"
 
@@ -10,8 +11,8 @@ namespace sw {
 
 // The exact sum of non-negative amounts as they are shown with two
 // decimals ("1,234.56" adds 123456 cents), so that the total is what a
-// reader gets by adding the shown column. Held as decimal digits: a column
-// of amounts near the largest double does not overflow.
+// reader gets by adding the shown column. Held in as many 18-digit parts as
+// it needs: a column of amounts near the largest double does not overflow.
 class ShownCentsTotal {
  public:
   // Adds the amount written in `shown` with two decimals and `separators`,
@@ -23,13 +24,9 @@ class ShownCentsTotal {
   std::string text(const Separators& separators) const;
 
  private:
-  void addDigit(std::size_t place, int digit);
-  void addCents(std::uint64_t cents);
+  void addPart(std::size_t index, std::uint64_t value);
 
-  // Amounts of up to 18 digits gather here, an integer add each, and go
-  // into the digits before the sum could overflow.
-  std::uint64_t pending_ = 0;
-  std::string reversedDigits_ = "000";  // the least significant cent first
+  std::vector<std::uint64_t> parts_;  // base 10^18, the least significant first
 };
 
 }  // namespace sw

@@ -57,11 +57,15 @@ INSTANTIATE_TEST_SUITE_P(
         CentsCase{"SwissGrouping", {"9'194.93", "805.07"}, test::kSwiss, "10'000.00"},
         // As the page writes it: the digits of "&#39;" do not count.
         CentsCase{"SwissMarkup", {"9&#39;194.93", "1&#39;805.07"}, {"&#39;", "."}, "11&#39;000.00"},
-        // Past any integer type: 10^298 - 0.01, twice.
-        CentsCase{"BeyondIntegers",
-                  {k300Nines, k300Nines},
+        CentsCase{"ZerosInTheLowestPart",
+                  {std::string("1").append(20, '0')},
                   Separators{"", "."},
-                  std::string("1").append(298, '9').append(".98")}),
+                  std::string("1").append(18, '0').append(".00")},
+        // Past any integer type: a cent, then 10^298 - 0.01 twice.
+        CentsCase{"BeyondIntegers",
+                  {"0.01", k300Nines, k300Nines},
+                  Separators{"", "."},
+                  std::string("1").append(298, '9').append(".99")}),
     CaseName{});
 
 struct TicksCase {
