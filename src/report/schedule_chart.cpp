@@ -54,11 +54,11 @@ std::string ValueAxis(const RoundTicks& ticks, double top, double bottom,
                       const std::string& heading, const Separators& separators) {
   std::string svg = Text(kPlotLeft, top - 12, heading, " font-weight=\"bold\"");
   for (int tick = 0; tick <= ticks.count; ++tick) {
-    const std::string y = At(Height(ticks.at(tick), ticks, top, bottom));
-    svg += "<line x1=\"" + At(kPlotLeft) + "\" x2=\"" + At(kPlotRight) + "\" y1=\"" + y +
-           "\" y2=\"" + y + "\" stroke=\"" + kGridColour + "\"/>\n";
-    svg += Text(kPlotLeft - 8, Height(ticks.at(tick), ticks, top, bottom) + 4,
-                Label(ticks.at(tick), ticks.decimals, separators), " text-anchor=\"end\"");
+    const double y = Height(ticks.at(tick), ticks, top, bottom);
+    svg += "<line x1=\"" + At(kPlotLeft) + "\" x2=\"" + At(kPlotRight) + "\" y1=\"" + At(y) +
+           "\" y2=\"" + At(y) + "\" stroke=\"" + kGridColour + "\"/>\n";
+    svg += Text(kPlotLeft - 8, y + 4, Label(ticks.at(tick), ticks.decimals, separators),
+                " text-anchor=\"end\"");
   }
   return svg;
 }
@@ -79,9 +79,8 @@ std::string YearAxis(int years, double top, double bottom, const Separators& sep
 
 // The balance at the start and after each month, through at most one point
 // per plot column; the first and last are always drawn.
-std::string BalancePaths(const Amortization& table) {
+std::string BalancePaths(const Amortization& table, const RoundTicks& ticks) {
   const std::size_t months = table.rows.size();
-  const RoundTicks ticks = RoundTicksFor(table.principal, 5);
   const auto balanceAt = [&table](std::size_t month) {
     return month == 0 ? table.principal : table.rows[month - 1].balance;
   };
@@ -210,9 +209,9 @@ std::string ScheduleChart(const Amortization& table, const ScheduleSummary& summ
   svg += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"#ffffff\"/>\n";
   svg +=
       Text(kWidth / 2, 32, title, " text-anchor=\"middle\" font-size=\"16\" font-weight=\"bold\"");
-  svg += ValueAxis(RoundTicksFor(table.principal, 5), kBalanceTop, kBalanceBottom,
-                   "Principal still owed", separators);
-  svg += BalancePaths(table);
+  const RoundTicks owed = RoundTicksFor(table.principal, 5);
+  svg += ValueAxis(owed, kBalanceTop, kBalanceBottom, "Principal still owed", separators);
+  svg += BalancePaths(table, owed);
   svg += YearAxis(table.years, kBalanceTop, kBalanceBottom, separators);
   svg += Bars(table, separators);
   svg += YearAxis(table.years, kBarsTop, kBarsBottom, separators);
