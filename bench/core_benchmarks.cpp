@@ -9,6 +9,9 @@
 #include "numeric/calc_failure.h"
 #include "numeric/growth_factor.h"
 #include "report/amortization_report.h"
+#include "report/schedule_chart.h"
+#include "report/schedule_page.h"
+#include "report/schedule_summary.h"
 
 namespace sw {
 namespace {
@@ -105,6 +108,25 @@ void BM_ToCharsPerRow(benchmark::State& state) {
   state.counters["per_row"] = PerRow(table);
 }
 BENCHMARK(BM_ToCharsPerRow)->Unit(benchmark::kMillisecond);
+
+// What `schedule` prints for the largest table in each format, from the
+// field texts on; bench/format_ratios.sh compares the chart and the page
+// with the text.
+std::string TextSchedule(const Amortization& table) { return FormatAmortization(table); }
+std::string SvgSchedule(const Amortization& table) {
+  return ScheduleChartFile(table, SummaryOf(table, Separators{}), Separators{});
+}
+std::string HtmlSchedule(const Amortization& table) { return SchedulePage(table, Separators{}); }
+
+void BM_ScheduleLargest(benchmark::State& state, std::string (*output)(const Amortization&)) {
+  for (auto _ : state) {
+    const auto table = std::get<Amortization>(ComputeAmortization("100000", "0.01", "2730"));
+    benchmark::DoNotOptimize(output(table));
+  }
+}
+BENCHMARK_CAPTURE(BM_ScheduleLargest, text, TextSchedule)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ScheduleLargest, svg, SvgSchedule)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ScheduleLargest, html, HtmlSchedule)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace sw

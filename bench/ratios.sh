@@ -25,15 +25,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Median of a benchmark in the console output: real time, or with "cpu"
-# the process's CPU time, steadier on a machine that others share.
-median() {
-  awk -v name="$1" -v column="${3:-real}" \
-    'index($1, name) == 1 && $1 ~ /_median$/ { print column == "cpu" ? $4 : $2 }' "$2"
-}
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-
-interleaved=(--benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true)
+. bench/medians.sh
 
 echo "== report path (headless), median of 9 repetitions of 5"
 QT_QPA_PLATFORM=offscreen "$bin/report_window_benchmark" "${interleaved[@]}" 2>/dev/null \

@@ -11,6 +11,9 @@
 #include "cli/schedule_formats.h"
 #include "cli/usage.h"
 #include "report/amortization_report.h"
+#include "report/schedule_chart.h"
+#include "report/schedule_page.h"
+#include "report/schedule_summary.h"
 #include "system/save_report.h"
 
 namespace sw::cli {
@@ -47,7 +50,8 @@ ExitCode WriteText(const Amortization& table, const ScheduleRequest& request,
 
 ExitCode Run(const ScheduleRequest& request, std::ostream& out, std::ostream& err) {
   if (request.toFile() && request.format != "text") {
-    return ReportUsageError("--save and --append go only with --format text", err);
+    return ReportUsageError("--save and --append write the text report: they go only with "
+                            "--format text, not with --format " + request.format, err);
   }
   const Separators separators = CommandSeparators(request.followLocale);
   const AmortizationOutcome outcome =
@@ -61,6 +65,10 @@ ExitCode Run(const ScheduleRequest& request, std::ostream& out, std::ostream& er
     WriteCsv(table, out);
   } else if (request.format == "json") {
     WriteJson(table, out);
+  } else if (request.format == "svg") {
+    out << ScheduleChartFile(table, SummaryOf(table, separators), separators);
+  } else if (request.format == "html") {
+    out << SchedulePage(table, separators);
   } else {
     return WriteText(table, request, separators, out, err);
   }
@@ -78,7 +86,7 @@ void AddScheduleCommand(CLI::App& app, CommandTable& commands) {
     AddFieldOption(*parser, kAmortizationTable.inputs[i], *texts[i]);
   }
   AddLocaleFlag(*parser, request->followLocale);
-  parser->add_option("--format", request->format, "Output: the text report, or the unrounded rows")
+  parser->add_option("--format", request->format, "Output: the text report, the unrounded rows, a chart or a printable page")
       ->type_name("FORMAT")
       ->check(CLI::IsMember(std::vector<std::string>(kScheduleFormats.begin(),
                                                      kScheduleFormats.end())));

@@ -7,10 +7,6 @@
 namespace sw {
 namespace {
 
-constexpr DisplayPattern kMonth{pattern::kMonthNumber};
-constexpr DisplayPattern kInterest{pattern::kMonthlyInterest};
-constexpr DisplayPattern kPrincipalPart{pattern::kMonthlyPrincipal};
-constexpr DisplayPattern kBalance{pattern::kBalance};
 constexpr std::string_view kGap = "  ";
 
 char* WriteGap(char* out) {
@@ -19,31 +15,35 @@ char* WriteGap(char* out) {
 }
 
 std::size_t LongestRow(const Separators& separators) {
-  return kMonth.maxLength(separators) + kInterest.maxLength(separators) +
-         kPrincipalPart.maxLength(separators) + kBalance.maxLength(separators) +
-         3 * kGap.size() + 1;
+  std::size_t length = (kRowPatterns.size() - 1) * kGap.size() + 1;
+  for (const DisplayPattern& column : kRowPatterns) length += column.maxLength(separators);
+  return length;
 }
 
 char* WriteRow(char* out, const AmortizationRow& row, const Separators& separators) {
-  out = WriteWithPattern(out, row.month, kMonth, separators);
-  out = WriteWithPattern(WriteGap(out), row.interest, kInterest, separators);
-  out = WriteWithPattern(WriteGap(out), row.principal, kPrincipalPart, separators);
-  out = WriteWithPattern(WriteGap(out), row.balance, kBalance, separators);
+  const std::array<double, 4> numbers = RowNumbers(row);
+  out = WriteWithPattern(out, numbers[0], kRowPatterns[0], separators);
+  for (std::size_t i = 1; i < numbers.size(); ++i) {
+    out = WriteWithPattern(WriteGap(out), numbers[i], kRowPatterns[i], separators);
+  }
   *out++ = '\n';
   return out;
 }
 
 }  // namespace
 
+std::string AmortizationTitle(const Amortization& table, const Separators& separators) {
+  return "Amortization Table for " +
+         FormatWithPattern(table.principal, pattern::kBalance, separators) + " at " +
+         FormatWithPattern(table.yearlyRate, pattern::kTitleRate, separators) + "% for " +
+         std::to_string(table.years) + " years";
+}
+
 std::string FormatAmortization(const Amortization& table, const Separators& separators) {
   constexpr std::size_t kTypicalRowLength = 48;
   std::string text;
   text.reserve(160 + table.rows.size() * kTypicalRowLength);
-  text += "Amortization Table for ";
-  text += FormatWithPattern(table.principal, pattern::kBalance, separators);
-  text += " at ";
-  text += FormatWithPattern(table.yearlyRate, pattern::kTitleRate, separators);
-  text += "% for " + std::to_string(table.years) + " years\n";
+  text += AmortizationTitle(table, separators) + "\n";
   text += " #  Monthly  Monthly   Remaining\n";
   text += "    Interest Principal Principal\n";
   // Each row is written into one buffer long enough for any row, then

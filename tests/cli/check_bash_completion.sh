@@ -41,9 +41,10 @@ expect "--after --help --locale --payment --principal --rate" sumwright-cli rema
 expect "--balance" sumwright-cli how-much --rate 6 --b
 expect "--append --format --help --locale --principal --rate --save --years" sumwright-cli schedule --
 expect "csv" sumwright-cli schedule --format c
-expect "csv json text" sumwright-cli schedule --principal 1 --format ""
+expect "csv html json svg text" sumwright-cli schedule --principal 1 --format ""
 expect "json" sumwright-cli schedule --format = j
-expect "csv json text" sumwright-cli schedule --format =
+expect "svg" sumwright-cli schedule --format s
+expect "csv html json svg text" sumwright-cli schedule --format =
 expect "loan 2.txt loan.txt loans" sumwright-cli schedule --save lo
 expect "loan 2.txt loan.txt loans" sumwright-cli schedule --append = lo
 expect "other" sumwright-cli schedule --append o

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calculations/field_calculations.h"
+#include "cli_process.h"
 
 namespace sw::cli_test {
 namespace {
@@ -39,6 +40,25 @@ TEST(ManPage, ShowsEveryFieldCommandAsTheCommandLineTakesIt) {
   }
   EXPECT_NE(page.find(synopsis), std::string::npos) << "expected the synopsis to begin:\n"
                                                     << synopsis;
+}
+
+// Every format that "schedule --format" takes, as its help lists them, has
+// its section under OUTPUT FORMATS.
+TEST(ManPage, DescribesEveryScheduleFormat) {
+  const std::string help = RunCli({"schedule", "--help"}).out;
+  const std::size_t start = help.find("FORMAT:{");
+  ASSERT_NE(start, std::string::npos) << help;
+  const std::string list = help.substr(start + 8, help.find('}', start) - start - 8);
+  const std::string page = ManPage();
+  std::size_t formats = 0;
+  for (std::size_t at = 0; at <= list.size(); ++formats) {
+    const std::size_t end = std::min(list.find(',', at), list.size());
+    const std::string format = list.substr(at, end - at);
+    EXPECT_NE(page.find(".SS \"schedule \\-\\-format " + format + "\"\n"), std::string::npos)
+        << format << " has no section";
+    at = end + 1;
+  }
+  EXPECT_EQ(formats, 5u) << list;
 }
 
 }  // namespace

@@ -54,6 +54,68 @@ TEST(ScheduleJson, PrintsInputsPaymentAndRows) {
   EXPECT_EQ(run.exitCode, 0);
 }
 
+struct MarkupFormat {
+  const char* name;
+  std::vector<std::string> environment;
+  std::vector<std::string> extra;
+  std::string begins;
+  std::vector<std::string> holds;
+};
+
+void PrintTo(const MarkupFormat& c, std::ostream* os) { *os << c.name; }
+
+class ScheduleMarkup : public testing::TestWithParam<MarkupFormat> {};
+
+// The chart and the page carry the report's title and digits, in the
+// locale with --locale; neither can be saved as a report file. The totals
+// add the shown cents (410.88), not the unrounded interest (410.89).
+TEST_P(ScheduleMarkup, PrintsTheLoanAndRefusesReportFiles) {
+  const auto& [name, environment, extra, begins, holds] = GetParam();
+  const CliResult run = RunCliWith(environment, ScheduleArgs(extra));
+  EXPECT_TRUE(run.out.starts_with(begins)) << run.out.substr(0, 80);
+  for (const std::string& part : holds) EXPECT_NE(run.out.find(part), std::string::npos) << part;
+  EXPECT_TRUE(run.out.ends_with("</svg>\n") || run.out.ends_with("</html>\n"));
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exitCode, 0);
+
+  for (const std::string option : {"--save", "--append"}) {
+    std::vector<std::string> toFile = extra;
+    toFile.insert(toFile.end(), {option, "/nonexistent/loan"});
+    const CliResult refused = RunCliWith(environment, ScheduleArgs(toFile));
+    EXPECT_EQ(refused.out, "");
+    EXPECT_TRUE(refused.err.starts_with("sumwright-cli: --save and --append write the text "
+                                        "report: they go only with --format text, not with "
+                                        "--format " + extra[1] + "\n"))
+        << refused.err;
+    EXPECT_EQ(refused.exitCode, 2) << option;
+  }
+}
+
+const std::string kTitle = "Amortization Table for 10,000.00 at 7.500% for 1 years";
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, ScheduleMarkup,
+    testing::Values(
+        MarkupFormat{"Svg", {}, {"--format", "svg"}, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg ",
+                     {"<title>" + kTitle + "</title>", "<desc>", "viewBox=", ">10,000<"}},
+        MarkupFormat{"Html", {}, {"--format", "html"}, "<!DOCTYPE html>\n",
+                     {"<title>" + kTitle + "</title>", "<meta charset=\"utf-8\"/>", "lang=\"en\"",
+                      "<svg ", "<td>012</td><td>05.39</td><td>862.19</td><td>0.00</td>",
+                      "Monthly payment</th><td>867.57</td>", "payments</th><td>12</td>",
+                      "Total paid</th><td>10,410.88</td>", "Total interest</th><td>410.88</td>"}},
+        MarkupFormat{"SvgGerman",
+                     {"LC_ALL=de_DE.UTF-8"},
+                     {"--format", "svg", "--locale"},
+                     "<?xml",
+                     {"Table for 10.000,00 at ", ">10.000<"}},
+        MarkupFormat{"HtmlSwiss",
+                     {"LC_ALL=de_CH.UTF-8"},
+                     {"--format", "html", "--locale"},
+                     "<!DOCTYPE html>",
+                     {"10&#39;000.00 at 7.500%", "<td>001</td><td>62.50</td><td>805.07</td>"
+                      "<td>9&#39;194.93</td>"}}),
+    CaseName{});
+
 struct RefusedLoan {
   const char* name;
   std::vector<std::string> args;
@@ -67,7 +129,7 @@ void PrintTo(const RefusedLoan& c, std::ostream* os) {
 class ScheduleFailure : public testing::TestWithParam<RefusedLoan> {};
 
 TEST_P(ScheduleFailure, PrintsTheMessageOnErrorInEveryFormat) {
-  for (const std::string format : {"text", "csv", "json"}) {
+  for (const std::string format : {"text", "csv", "json", "svg", "html"}) {
     std::vector<std::string> args{"schedule", "--format", format};
     args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
     const CliResult run = RunCli(args);

@@ -155,8 +155,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "  --years N REQUIRED          Number of years\n"
                   "  --locale                    Read and write numbers in your locale, as the "
                   "windows do\n"
-                  "  --format FORMAT:{text,csv,json}\n"
-                  "                              Output: the text report, or the unrounded rows\n"
+                  "  --format FORMAT:{text,csv,json,svg,html}\n"
+                  "                              Output: the text report, the unrounded rows, a "
+                  "chart or a printable page\n"
                   "  --save FILE Excludes: --append\n"
                   "                              Replace the content of FILE with the text report "
                   "(\".txt\" is added unless FILE ends in it)\n"
@@ -170,7 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"schedule", "--principal", "1", "--rate", "6", "--years", "1", "--format",
                    "csv", "--save", "a"},
                   "",
-                  "sumwright-cli: --save and --append go only with --format text\n"
+                  "sumwright-cli: --save and --append write the text report: they go only with "
+                  "--format text, not with --format csv\n"
                   "Usage:\n"
                   "  sumwright-cli payment   --principal P --rate I --years N\n"
                   "  sumwright-cli principal --payment A --rate I --years N\n"
@@ -180,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "  sumwright-cli how-long  --balance B --rate R --withdrawal W\n"
                   "  sumwright-cli how-much  --balance B --rate R --withdrawal W --after N\n"
                   "  sumwright-cli schedule  --principal P --rate I --years N "
-                  "[--format text|csv|json]\n"
+                  "[--format text|csv|json|svg|html]\n"
                   "                          [--save FILE | --append FILE]\n"
                   "  sumwright-cli --help | --version\n"
                   "Run \"sumwright-cli COMMAND --help\" for the meaning of a command's options.\n",

@@ -1,0 +1,133 @@
+#include "report/schedule_page.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string_view>
+
+#include "numeric/display_pattern.h"
+#include "report/amortization_report.h"
+#include "report/markup_text.h"
+#include "report/schedule_chart.h"
+#include "report/schedule_summary.h"
+
+namespace sw {
+namespace {
+
+// 15 mm margins leave the table inside both A4 and Letter paper.
+constexpr std::string_view kStyle = R"(<style>
+:root { color-scheme: light dark; --text: #1a1a1a; --page: #ffffff; --rule: #d0d0d0; --band: #f3f6fa; }
+@media (prefers-color-scheme: dark) {
+  :root { --text: #e8e8e8; --page: #181a1d; --rule: #4a4d52; --band: #23272c; }
+}
+body { font-family: "Liberation Sans", Arial, Helvetica, sans-serif; color: var(--text);
+  background: var(--page); margin: 2em auto; max-width: 52em; padding: 0 1em; }
+h1 { font-size: 1.3em; }
+.summary { border-collapse: collapse; margin: 1em 0; }
+.summary th { text-align: left; font-weight: normal; padding: 0.2em 2em 0.2em 0; }
+.summary td { text-align: right; font-weight: bold; }
+figure { margin: 1em 0; }
+figure svg { width: 100%; height: auto; border-radius: 4px; }
+.schedule { border-collapse: collapse; min-width: 70%; font-variant-numeric: tabular-nums; }
+.schedule th, .schedule td { padding: 0.15em 1.2em; text-align: right; }
+.schedule thead th { border-bottom: 2px solid var(--text); vertical-align: bottom; }
+.schedule tbody tr:nth-child(even) { background: var(--band); }
+@page { margin: 15mm; }
+@media print {
+  :root { --text: #000000; --page: #ffffff; --rule: #bbbbbb; --band: #ffffff; }
+  body { margin: 0; max-width: none; padding: 0; font-size: 10pt; }
+  figure { break-inside: avoid; }
+  .schedule { break-before: page; }
+  .schedule thead { display: table-header-group; }
+  .schedule tr { break-inside: avoid; }
+  .schedule tbody tr { border-bottom: 1px solid var(--rule); }
+}
+</style>
+)";
+
+constexpr std::array<std::string_view, 4> kColumnHeaders{"Month", "Interest", "Principal",
+                                                         "Principal still owed"};
+
+std::string SummaryRow(std::string_view heading, const std::string& value) {
+  return "<tr><th scope=\"row\">" + std::string(heading) + "</th><td>" + MarkupText(value) +
+         "</td></tr>\n";
+}
+
+std::string SummaryTable(const ScheduleSummary& summary) {
+  return "<table class=\"summary\">\n" + SummaryRow("Monthly payment", summary.payment) +
+         SummaryRow("Number of payments", summary.payments) +
+         SummaryRow("Total paid", summary.totalPaid) +
+         SummaryRow("Total interest", summary.totalInterest) + "</table>\n";
+}
+
+char* Append(char* out, std::string_view text) {
+  std::memcpy(out, text.data(), text.size());
+  return out + text.size();
+}
+
+// Appends the table's rows. Each number is written once, straight into the
+// markup (digits and signs need no escaping, the separators are escaped
+// once), and that text also feeds the column totals.
+void AppendTableRows(std::string& page, const Amortization& table, const Separators& separators,
+                     ColumnTotals& totals) {
+  constexpr std::string_view kRowStart = "<tr>";
+  constexpr std::string_view kRowEnd = "</tr>\n";
+  constexpr std::string_view kCellStart = "<td>";
+  constexpr std::string_view kCellEnd = "</td>";
+  const Separators markup{MarkupText(separators.grouping), MarkupText(separators.decimal)};
+  std::size_t longest = kRowStart.size() + kRowEnd.size();
+  for (const DisplayPattern& column : kRowPatterns) {
+    longest += kCellStart.size() + column.maxLength(markup) + kCellEnd.size();
+  }
+  std::string row(longest, '\0');
+  for (const AmortizationRow& month : table.rows) {
+    char* out = Append(row.data(), kRowStart);
+    const std::array<double, 4> numbers = RowNumbers(month);
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+      char* const number = Append(out, kCellStart);
+      out = WriteWithPattern(number, numbers[i], kRowPatterns[i], markup);
+      if (i == 1) totals.interest.add({number, out}, markup);
+      if (i == 2) totals.principal.add({number, out}, markup);
+      out = Append(out, kCellEnd);
+    }
+    page.append(row.data(), Append(out, kRowEnd));
+  }
+}
+
+std::string TableHead() {
+  std::string head = "<thead><tr>";
+  for (const std::string_view header : kColumnHeaders) {
+    head += "<th scope=\"col\">" + std::string(header) + "</th>";
+  }
+  return head + "</tr></thead>\n";
+}
+
+}  // namespace
+
+std::string SchedulePage(const Amortization& table, const Separators& separators) {
+  const std::string title = MarkupText(AmortizationTitle(table, separators));
+  std::string page;
+  // Room for the rows and the chart: the page is written in one piece.
+  page.reserve(table.rows.size() * 72 + 65536);
+  page +=
+      "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n"
+      "<meta charset=\"utf-8\"/>\n"
+      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n<title>";
+  page += title;
+  page += "</title>\n";
+  page += kStyle;
+  page += "</head>\n<body>\n<h1>" + title + "</h1>\n";
+  const std::size_t summaryAt = page.size();
+  page += "<table class=\"schedule\">\n<caption>Month by month</caption>\n" + TableHead();
+  page += "<tbody>\n";
+  ColumnTotals totals;
+  AppendTableRows(page, table, separators, totals);
+  page += "</tbody>\n</table>\n</body>\n</html>\n";
+  // The summary and the chart come before the table but need its totals.
+  const ScheduleSummary summary = SummaryOf(table, totals, separators);
+  page.insert(summaryAt, SummaryTable(summary) + "<figure>\n" +
+                             ScheduleChart(table, summary, separators) + "</figure>\n");
+  return page;
+}
+
+}  // namespace sw

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "case_name.h"
+#include "loan/amortization.h"
+#include "report/amortization_report.h"
+#include "report/markup_text.h"
+#include "report/round_ticks.h"
+#include "report/schedule_chart.h"
+#include "report/schedule_page.h"
+#include "report/schedule_summary.h"
+#include "report/shown_cents_total.h"
+#include "tested_locales.h"
+
+namespace sw {
+namespace {
+
+std::size_t Count(const std::string& text, std::string_view part) {
+  std::size_t count = 0;
+  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
+struct CentsCase {
+  const char* name;
+  std::vector<std::string> shown;
+  Separators separators;
+  std::string total;
+};
+
+class ShownCents : public testing::TestWithParam<CentsCase> {};
+
+TEST_P(ShownCents, AddsTheDigitsShown) {
+  ShownCentsTotal total;
+  for (const std::string& amount : GetParam().shown) total.add(amount, GetParam().separators);
+  EXPECT_EQ(total.text(GetParam().separators), GetParam().total);
+}
+
+const std::string k300Nines(300, '9');
+
+INSTANTIATE_TEST_SUITE_P(
+    Totals, ShownCents,
+    testing::Values(
+        CentsCase{"Nothing", {}, {}, "0.00"},
+        CentsCase{"LeadingZeros", {"05.39", "00.47"}, {}, "5.86"},
+        CentsCase{"CarryIntoNewGroups", {"999,999.99", "0.01"}, {}, "1,000,000.00"},
+        CentsCase{"FrenchGrouping",
+                  {"1\xC2\xA0"
+                   "234,56",
+                   "1\xC2\xA0"
+                   "000,44"},
+                  test::kFrench,
+                  "2\xC2\xA0"
+                  "235,00"},
+        CentsCase{"SwissGrouping", {"9'194.93", "805.07"}, test::kSwiss, "10'000.00"},
+        // As the page writes it: the digits of "&#39;" do not count.
+        CentsCase{"SwissMarkup", {"9&#39;194.93", "1&#39;805.07"}, {"&#39;", "."}, "11&#39;000.00"},
+        CentsCase{"ZerosInTheLowestPart",
+                  {std::string("1").append(20, '0')},
+                  Separators{"", "."},
+                  std::string("1").append(18, '0').append(".00")},
+        // Past any integer type: a cent, then 10^298 - 0.01 twice.
+        CentsCase{"BeyondIntegers",
+                  {"0.01", k300Nines, k300Nines},
+                  Separators{"", "."},
+                  std::string("1").append(298, '9').append(".99")}),
+    CaseName{});
+
+struct TicksCase {
+  const char* name;
+  double highest;
+  int most;
+  double step;
+  int count;
+  int decimals;
+};
+
+class Ticks : public testing::TestWithParam<TicksCase> {};
+
+TEST_P(Ticks, AreRoundAndReachTheHighest) {
+  const RoundTicks ticks = RoundTicksFor(GetParam().highest, GetParam().most);
+  EXPECT_EQ(ticks.step, GetParam().step);
+  EXPECT_EQ(ticks.count, GetParam().count);
+  EXPECT_EQ(ticks.decimals, GetParam().decimals);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Axes, Ticks,
+    testing::Values(TicksCase{"ExactTop", 100000, 5, 20000, 5, 0},
+                    TicksCase{"YearOfPayments", 7194.6, 5, 2000, 4, 0},
+                    TicksCase{"ThirtyYears", 30, 10, 5, 6, 0},
+                    TicksCase{"HairAboveAMultipleOfFive", 30.000000000001, 10, 5, 6, 0},
+                    TicksCase{"Cents", 0.37, 5, 0.1, 4, 1},
+                    TicksCase{"NearTheLargestDouble", 1.7e308, 5, 5e307, 3, 0}),
+    CaseName{});
+
+TEST(MarkupText, EscapesWhatMarkupReads) {
+  EXPECT_EQ(MarkupText("9'194.93 <a & \"b\"> \xC2\xA0"),
+            "9&#39;194.93 &lt;a &amp; &quot;b&quot;&gt; \xC2\xA0");
+}
+
+// The table's cells in order, as markup.
+std::vector<std::string> Cells(const std::string& page) {
+  std::vector<std::string> cells;
+  const std::string start = "<td>";
+  for (auto at = page.find(start, page.find("<tbody>")); at != std::string::npos;
+       at = page.find(start, at + 1)) {
+    cells.push_back(page.substr(at + start.size(), page.find("</td>", at) - at - start.size()));
+  }
+  return cells;
+}
+
+// The report's rows split at their two-blank gaps, as markup.
+std::vector<std::string> ReportFields(const std::string& report) {
+  std::vector<std::string> fields;
+  std::size_t line = 0;
+  for (std::size_t at = 0, end; (end = report.find('\n', at)) != std::string::npos; at = end + 1) {
+    if (line++ < 3) continue;
+    for (std::size_t field = at, gap; field < end; field = gap + 2) {
+      gap = std::min(report.find("  ", field), end);
+      fields.push_back(MarkupText(report.substr(field, gap - field)));
+    }
+  }
+  return fields;
+}
+
+TEST(SchedulePage, HoldsTheReportsDigitsInEveryLocale) {
+  const Amortization table = AmortizationSchedule(123456.78, 9.25, 25);
+  for (const Separators& separators : test::kTestedLocales) {
+    EXPECT_EQ(Cells(SchedulePage(table, separators)),
+              ReportFields(FormatAmortization(table, separators)))
+        << separators.grouping;
+  }
+}
+
+struct ChartCase {
+  const char* name;
+  double principal;
+  double rate;
+  std::int16_t years;
+  std::size_t bars;
+  std::string legend;
+};
+
+class Chart : public testing::TestWithParam<ChartCase> {};
+
+// Every chart: a title and a description for screen readers, a viewBox,
+// at most 60 bars, each of two parts, and a file far smaller than the table.
+TEST_P(Chart, IsSmallAndSaysHowManyYearsABarCovers) {
+  const auto& [name, principal, rate, years, bars, legend] = GetParam();
+  const Amortization table = AmortizationSchedule(principal, rate, years);
+  const std::string svg = ScheduleChartFile(table, SummaryOf(table, Separators{}), Separators{});
+  EXPECT_LT(svg.size(), 150'000u);
+  EXPECT_EQ(Count(svg, "<title>" + AmortizationTitle(table) + "</title>"), 1u);
+  EXPECT_EQ(Count(svg, "<desc>"), 1u);
+  EXPECT_EQ(Count(svg, "viewBox=\"0 0 800 640\""), 1u);
+  // Two parts a bar, the background and two legend squares.
+  EXPECT_EQ(Count(svg, "<rect "), 2 * bars + 3);
+  EXPECT_NE(svg.find(">Each bar: " + legend + "</text>"), std::string::npos);
+  EXPECT_EQ(Count(svg, "<"), Count(svg, ">"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Terms, Chart,
+    testing::Values(ChartCase{"OneYear", 10000, 7.5, 1, 1, "1 year"},
+                    ChartCase{"ThirtyYears", 100000, 6, 30, 30, "1 year"},
+                    ChartCase{"SixtyOneYears", 100000, 6, 61, 31, "2 years, the last 1 year"},
+                    ChartCase{"Longest", 100000, 0.01, 2730, 60, "46 years, the last 16 years"},
+                    ChartCase{"NearTheLargestDouble", 1.7e308, 0.01, 2730, 60,
+                              "46 years, the last 16 years"}),
+    CaseName{});
+
+}  // namespace
+}  // namespace sw
