@@ -164,7 +164,7 @@ int main(int argc, char* argv[]) {
   sw::app::UseAllocatorPolicy();
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  QApplication::setQuitOnLastWindowClosed(false);
+  sw::ui::ConfigureApplication();
   const auto owned = std::make_unique<Calculator>();
   calculator = owned.get();
 

@@ -1,14 +1,17 @@
 #include "ui/calculator_app.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QTimer>
 #include <utility>
 
+#include "product.h"
 #include "ui/amortization_table_command.h"
 #include "ui/calculate_button.h"
 #include "ui/deferred_icon_style.h"
 #include "ui/help_texts.h"
 #include "ui/report_file_commands.h"
 #include "ui/report_window.h"
+#include "ui/umbrella_icon.h"
 #include "ui/window_builder.h"
 #include "ui/window_designs.h"
 #include "ui/window_font.h"
@@ -16,8 +19,12 @@
 
 namespace sw::ui {
 
-CalculatorApp::CalculatorApp(Dialogs& dialogs, Separators separators)
-    : dialogs_(dialogs), separators_(std::move(separators)), menuHandlers_(makeMenuHandlers()) {
+void ConfigureApplication() {
+  // Lets desktop shells match the window to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(product::kAppId));
+  // The program ends when the user has closed every window on screen, not
+  // when the last visible window happens to be hidden by a switch.
+  QApplication::setQuitOnLastWindowClosed(false);
   KeepDefaultFaceProportional();
   // Menus stay in their windows on every desktop. Said for the whole
   // program, this also keeps Qt from asking the session bus for a
@@ -25,7 +32,13 @@ CalculatorApp::CalculatorApp(Dialogs& dialogs, Separators separators)
   // shown, only for each window to decline that menu bar.
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   UseDeferredIconStyle();
+  // Given once events are handled, after the first window is on screen, as
+  // that window's own icon is.
+  QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(UmbrellaIcon()); });
 }
+
+CalculatorApp::CalculatorApp(Dialogs& dialogs, Separators separators)
+    : dialogs_(dialogs), separators_(std::move(separators)), menuHandlers_(makeMenuHandlers()) {}
 
 CalculatorApp::~CalculatorApp() = default;
 
