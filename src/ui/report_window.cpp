@@ -6,7 +6,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "calculations/window_names.h"
 #include "ui/window_placement.h"
 
 namespace sw::ui {

@@ -1,4 +1,4 @@
-#include "calculations/window_names.h"
+#include "ui/report_window.h"
 #include "ui/window_designs.h"
 
 namespace sw::ui {
