@@ -49,7 +49,7 @@ class AskToSaveChanges final : public QObject {
     if (event->type() != QEvent::Close || !ReportTextBox(report_).document()->isModified()) {
       return false;
     }
-    switch (dialogs_.askSaveChanges(&report_, kFileFailureTitle, SaveChangesPrompt())) {
+    switch (dialogs_.askSaveChanges(&report_, kSaveChangesTitle, SaveChangesPrompt())) {
       case UnsavedChanges::Discard:
         return false;
       case UnsavedChanges::Save:

@@ -26,7 +26,8 @@ void AskToSaveChangesOnClose(FormWindow& report, Dialogs& dialogs);
 inline constexpr char kFileFailureTitle[] = "Sumwright";
 QString SaveFailurePrompt(const QString& fileName, const QString& reason);
 QString AppendFailurePrompt(const QString& fileName, const QString& reason);
-// The question before a changed report window closes, under kFileFailureTitle.
+// The title and question before a changed report window closes.
+inline constexpr char kSaveChangesTitle[] = "Sumwright";
 QString SaveChangesPrompt();
 
 }  // namespace sw::ui
