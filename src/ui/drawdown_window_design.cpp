@@ -16,13 +16,6 @@ ControlLayout Label(std::string name, int tab, std::string caption, TwipsRect re
           .caption = std::move(caption), .background = kPurple, .foreground = kWhite};
 }
 
-ControlLayout TextBox(std::string name, int tab, std::string purpose, TwipsRect rect,
-                      std::string container = "") {
-  return {.name = std::move(name), .kind = ControlKind::TextBox,
-          .container = std::move(container), .rect = rect, .tabIndex = tab,
-          .accessibleName = std::move(purpose)};
-}
-
 ControlLayout Button(std::string name, int tab, std::string caption, std::string purpose,
                      TwipsRect rect, std::string container) {
   return {.name = std::move(name), .kind = ControlKind::CommandButton,

@@ -16,13 +16,6 @@ ControlLayout Label(std::string name, int tab, std::string caption, TwipsRect re
           .background = kBlack, .foreground = kWhite};
 }
 
-ControlLayout TextBox(std::string name, int tab, std::string purpose, TwipsRect rect,
-                      std::string container = "") {
-  return {.name = std::move(name), .kind = ControlKind::TextBox,
-          .container = std::move(container), .rect = rect, .tabIndex = tab,
-          .accessibleName = std::move(purpose)};
-}
-
 ControlLayout Calculate(std::string name, int tab, std::string purpose, TwipsRect rect,
                         std::string container = "") {
   return {.name = std::move(name), .kind = ControlKind::CommandButton,

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace sw::ui {
@@ -53,6 +54,14 @@ struct ControlLayout {
   // Text boxes: multi-line with both scroll bars instead of single-line.
   bool multiLine = false;
 };
+
+// A single-line text box, announced as `purpose`.
+inline ControlLayout TextBox(std::string name, int tab, std::string purpose, TwipsRect rect,
+                             std::string container = "") {
+  return {.name = std::move(name), .kind = ControlKind::TextBox,
+          .container = std::move(container), .rect = rect, .tabIndex = tab,
+          .accessibleName = std::move(purpose)};
+}
 
 // What choosing a menu entry does; menu_commands.h binds each to its handler.
 enum class MenuCommand {
