@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+#include "ui/to_qstring.h"
+
 namespace sw::ui {
 namespace {
 
@@ -14,7 +16,7 @@ bool IsLineBreak(QChar c) {
 }  // namespace
 
 QString ToBoxText(std::string_view reportText) {
-  return QString::fromUtf8(reportText.data(), static_cast<qsizetype>(reportText.size()));
+  return ToQString(reportText);
 }
 
 std::string ToReportText(const QString& boxText) {

@@ -14,6 +14,7 @@
 #include "ui/alt_letters.h"
 #include "ui/enter_presses_button.h"
 #include "ui/multi_line_text_box.h"
+#include "ui/to_qstring.h"
 #include "ui/twips.h"
 #include "ui/window_font.h"
 
@@ -21,8 +22,6 @@ namespace sw::ui {
 namespace {
 
 using Built = std::vector<std::pair<const ControlLayout*, QWidget*>>;
-
-QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 
 QColor ToColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
