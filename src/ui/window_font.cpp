@@ -1,8 +1,6 @@
 #include "ui/window_font.h"
 
-#include <QApplication>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QStringList>
 
 namespace sw::ui {
@@ -20,13 +18,6 @@ QFont MakeFont(const FontSpec& font) {
   result.setPointSizeF(font.points);
   result.setBold(font.bold);
   return result;
-}
-
-void KeepDefaultFaceProportional() {
-  QFont font = QApplication::font();
-  if (!QFontInfo(font).fixedPitch()) return;
-  font.setFamilies({kSubstituteFace});
-  QApplication::setFont(font);
 }
 
 }  // namespace sw::ui

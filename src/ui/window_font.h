@@ -17,10 +17,4 @@ QString ResolveFontFace(const FontSpec& font);
 
 QFont MakeFont(const FontSpec& font);
 
-// Menus and message boxes are drawn in the application's default face. Where
-// the font configuration resolves that face to a monospace one (as it does on
-// a machine whose only fonts are the Liberation faces), the stand-in face
-// takes its place; a proportional default is left as the desktop chose it.
-void KeepDefaultFaceProportional();
-
 }  // namespace sw::ui
