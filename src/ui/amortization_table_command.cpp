@@ -4,6 +4,7 @@
 #include "calculations/loan_fields.h"
 #include "ui/report_text.h"
 #include "ui/report_window.h"
+#include "ui/window_designs.h"
 
 namespace sw::ui {
 

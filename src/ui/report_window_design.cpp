@@ -1,4 +1,3 @@
-#include "ui/report_window.h"
 #include "ui/window_designs.h"
 
 namespace sw::ui {
