@@ -2,9 +2,9 @@
 
 #include "calculations/field_calculations.h"
 #include "calculations/loan_fields.h"
+#include "ui/designs/window_designs.h"
 #include "ui/report_text.h"
 #include "ui/report_window.h"
-#include "ui/window_designs.h"
 
 namespace sw::ui {
 

@@ -9,12 +9,12 @@
 #include "ui/amortization_table_command.h"
 #include "ui/calculate_button.h"
 #include "ui/deferred_icon_style.h"
+#include "ui/designs/window_designs.h"
 #include "ui/help_texts.h"
 #include "ui/report_file_commands.h"
 #include "ui/report_window.h"
 #include "ui/umbrella_icon.h"
 #include "ui/window_builder.h"
-#include "ui/window_designs.h"
 #include "ui/window_font.h"
 #include "ui/window_placement.h"
 

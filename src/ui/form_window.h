@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "ui/window_layout.h"
+#include "ui/designs/window_layout.h"
 
 namespace sw::ui {
 

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/window_designs.h"
+#include "ui/designs/window_designs.h"
 #include "ui/window_placement.h"
 
 namespace sw::ui {

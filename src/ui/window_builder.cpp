@@ -11,11 +11,11 @@
 #include <utility>
 #include <vector>
 
-#include "ui/alt_letters.h"
-#include "ui/enter_presses_button.h"
-#include "ui/multi_line_text_box.h"
+#include "ui/designs/twips.h"
+#include "ui/keyboard/alt_letters.h"
+#include "ui/keyboard/enter_presses_button.h"
+#include "ui/keyboard/multi_line_text_box.h"
 #include "ui/to_qstring.h"
-#include "ui/twips.h"
 #include "ui/window_font.h"
 
 namespace sw::ui {

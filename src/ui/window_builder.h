@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "ui/designs/window_layout.h"
 #include "ui/form_window.h"
-#include "ui/window_layout.h"
 
 namespace sw::ui {
 

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QString>
 
-#include "ui/window_layout.h"
+#include "ui/designs/window_layout.h"
 
 namespace sw::ui {
 

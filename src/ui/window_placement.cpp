@@ -8,7 +8,7 @@
 #include <functional>
 #include <utility>
 
-#include "ui/twips.h"
+#include "ui/designs/twips.h"
 
 namespace sw::ui {
 

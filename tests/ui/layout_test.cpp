@@ -12,9 +12,9 @@
 #include "app_fixture.h"
 #include "cut_captions.h"
 #include "ui/deferred_icon_style.h"
+#include "ui/designs/window_designs.h"
 #include "ui/umbrella_icon.h"
 #include "ui/window_builder.h"
-#include "ui/window_designs.h"
 #include "ui/window_font.h"
 
 using namespace sw::ui;

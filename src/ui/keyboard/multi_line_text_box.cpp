@@ -1,4 +1,4 @@
-#include "ui/multi_line_text_box.h"
+#include "ui/keyboard/multi_line_text_box.h"
 
 #include <QKeyEvent>
 

@@ -1,5 +1,5 @@
 #include "calculations/window_names.h"
-#include "ui/window_designs.h"
+#include "ui/designs/window_designs.h"
 
 namespace sw::ui {
 namespace {

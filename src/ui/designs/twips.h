@@ -2,7 +2,7 @@
 
 #include <QRect>
 
-#include "ui/window_layout.h"
+#include "ui/designs/window_layout.h"
 
 namespace sw::ui {
 

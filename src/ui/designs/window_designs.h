@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/window_layout.h"
+#include "ui/designs/window_layout.h"
 
 namespace sw::ui {
 

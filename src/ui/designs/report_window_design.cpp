@@ -1,4 +1,4 @@
-#include "ui/window_designs.h"
+#include "ui/designs/window_designs.h"
 
 namespace sw::ui {
 namespace {

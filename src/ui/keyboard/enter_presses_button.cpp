@@ -1,4 +1,4 @@
-#include "ui/enter_presses_button.h"
+#include "ui/keyboard/enter_presses_button.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "ui/window_layout.h"
+#include "ui/designs/window_layout.h"
 
 #include <algorithm>
 

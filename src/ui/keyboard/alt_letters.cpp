@@ -1,4 +1,4 @@
-#include "ui/alt_letters.h"
+#include "ui/keyboard/alt_letters.h"
 
 #include <QKeyEvent>
 #include <QWidget>
