@@ -64,9 +64,9 @@ bool DisplayAvailable() {
   return !PlatformsAsked().empty() || named("DISPLAY") || named("WAYLAND_DISPLAY");
 }
 
-PlatformMessages::PlatformMessages(const RuntimeDirectory& runtime)
-    : runtime_(runtime), qtHandler_(qInstallMessageHandler(hold)) {
+PlatformMessages::PlatformMessages(const RuntimeDirectory& runtime) : runtime_(runtime) {
   holding = this;
+  qtHandler_ = qInstallMessageHandler(hold);
 }
 
 void PlatformMessages::hold(QtMsgType type, const QMessageLogContext& context,

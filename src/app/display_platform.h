@@ -60,7 +60,7 @@ class PlatformMessages {
   static void hold(QtMsgType type, const QMessageLogContext& context, const QString& message);
 
   const RuntimeDirectory& runtime_;
-  QtMessageHandler qtHandler_;
+  QtMessageHandler qtHandler_ = nullptr;
   std::vector<Held> held_;
 };
 
