@@ -8,8 +8,8 @@
 
 #include "app/allocator_policy.h"
 #include "ui/calculator_app.h"
-#include "ui/qt_dialogs.h"
-#include "ui/report_window.h"
+#include "ui/report/report_window.h"
+#include "ui/windows/qt_dialogs.h"
 
 // From choosing Tools > Amortization Table to the text being in the report
 // window's box, on the real windows, for the largest table: 2730 years at

@@ -12,7 +12,7 @@
 #include "system/file_writer.h"
 #include "system/locale_separators.h"
 #include "ui/calculator_app.h"
-#include "ui/qt_dialogs.h"
+#include "ui/windows/qt_dialogs.h"
 
 // Writes with C stdio: the streams of <iostream> would set up the C++
 // locale machinery at start, a third of a mebibyte of the program's memory.

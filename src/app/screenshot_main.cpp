@@ -7,7 +7,7 @@
 
 #include "calculations/window_names.h"
 #include "ui/calculator_app.h"
-#include "ui/qt_dialogs.h"
+#include "ui/windows/qt_dialogs.h"
 
 namespace {
 

@@ -6,17 +6,17 @@
 #include <utility>
 
 #include "product.h"
-#include "ui/amortization_table_command.h"
 #include "ui/calculate_button.h"
 #include "ui/deferred_icon_style.h"
 #include "ui/designs/window_designs.h"
 #include "ui/help_texts.h"
-#include "ui/report_file_commands.h"
-#include "ui/report_window.h"
-#include "ui/umbrella_icon.h"
-#include "ui/window_builder.h"
-#include "ui/window_font.h"
-#include "ui/window_placement.h"
+#include "ui/report/amortization_table_command.h"
+#include "ui/report/report_file_commands.h"
+#include "ui/report/report_window.h"
+#include "ui/windows/umbrella_icon.h"
+#include "ui/windows/window_builder.h"
+#include "ui/windows/window_font.h"
+#include "ui/windows/window_placement.h"
 
 namespace sw::ui {
 

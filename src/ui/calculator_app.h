@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "numeric/separators.h"
-#include "ui/dialogs.h"
-#include "ui/form_window.h"
 #include "ui/menu_commands.h"
+#include "ui/windows/dialogs.h"
+#include "ui/windows/form_window.h"
 
 namespace sw::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/qt_dialogs.h"
+#include "ui/windows/qt_dialogs.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form_window.h"
+#include "ui/windows/form_window.h"
 
 class QPlainTextEdit;
 

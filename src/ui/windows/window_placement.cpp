@@ -1,4 +1,4 @@
-#include "ui/window_placement.h"
+#include "ui/windows/window_placement.h"
 
 #include <QEvent>
 #include <QLayout>

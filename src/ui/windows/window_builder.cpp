@@ -1,4 +1,4 @@
-#include "ui/window_builder.h"
+#include "ui/windows/window_builder.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -15,8 +15,8 @@
 #include "ui/keyboard/alt_letters.h"
 #include "ui/keyboard/enter_presses_button.h"
 #include "ui/keyboard/multi_line_text_box.h"
-#include "ui/to_qstring.h"
-#include "ui/window_font.h"
+#include "ui/windows/to_qstring.h"
+#include "ui/windows/window_font.h"
 
 namespace sw::ui {
 namespace {

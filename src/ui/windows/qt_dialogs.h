@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "ui/dialogs.h"
+#include "ui/windows/dialogs.h"
 
 namespace sw::ui {
 

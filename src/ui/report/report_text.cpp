@@ -1,9 +1,9 @@
-#include "ui/report_text.h"
+#include "ui/report/report_text.h"
 
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-#include "ui/to_qstring.h"
+#include "ui/windows/to_qstring.h"
 
 namespace sw::ui {
 namespace {
