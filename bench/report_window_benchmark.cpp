@@ -8,8 +8,8 @@
 
 #include "app/allocator_policy.h"
 #include "ui/calculator_app.h"
-#include "ui/qt_dialogs.h"
-#include "ui/report_window.h"
+#include "ui/report/report_window.h"
+#include "ui/windows/qt_dialogs.h"
 
 // From choosing Tools > Amortization Table to the text being in the report
 // window's box, on the real windows, for the largest table: 2730 years at
@@ -164,7 +164,7 @@ int main(int argc, char* argv[]) {
   sw::app::UseAllocatorPolicy();
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  QApplication::setQuitOnLastWindowClosed(false);
+  sw::ui::ConfigureApplication();
   const auto owned = std::make_unique<Calculator>();
   calculator = owned.get();
 

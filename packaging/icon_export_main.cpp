@@ -9,7 +9,7 @@
 #include <iostream>
 
 #include "app/runtime_directory.h"
-#include "ui/umbrella_icon.h"
+#include "ui/windows/umbrella_icon.h"
 
 namespace {
 

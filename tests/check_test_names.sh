@@ -4,7 +4,13 @@
 # every parameterised case is named rather than numbered.
 # Usage: check_test_names.sh CTEST BUILD_DIR
 set -eu
-names=$("$1" --test-dir "$2" -N | sed -n 's/^ *Test *#[0-9]*: //p')
+# ctest -N starts the log of the last run afresh in the folder it lists
+# (Testing/Temporary/LastTest.log); a scratch folder whose one subfolder is
+# the build folder is listed instead, so that the log keeps the last run.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+printf 'subdirs("%s")\n' "$2" > "$scratch/CTestTestfile.cmake"
+names=$("$1" --test-dir "$scratch" -N | sed -n 's/^ *Test *#[0-9]*: //p')
 [ -n "$names" ] || { echo "no tests listed"; exit 1; }
 bad=$(printf '%s\n' "$names" | grep -Ev '^[A-Za-z0-9_./-]{1,100}$' || true)
 if [ -n "$bad" ]; then

@@ -7,8 +7,7 @@
 
 #include "calculations/window_names.h"
 #include "ui/calculator_app.h"
-#include "ui/qt_dialogs.h"
-#include "ui/umbrella_icon.h"
+#include "ui/windows/qt_dialogs.h"
 
 namespace {
 
@@ -32,7 +31,7 @@ int main(int argc, char* argv[]) {
     return EXIT_FAILURE;
   }
   const QDir folder(QString::fromLocal8Bit(argv[1]));
-  QApplication::setWindowIcon(sw::ui::UmbrellaIcon());
+  sw::ui::ConfigureApplication();
 
   sw::ui::QtDialogs dialogs;
   sw::ui::CalculatorApp calculator(dialogs);

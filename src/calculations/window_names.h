@@ -1,7 +1,7 @@
 #pragma once
 
-// The names that the window designs give their windows, controls and menu
-// entries, for everything that reaches a control by name: the designs
+// The names that the calculators' window designs give their windows, controls
+// and menu entries, for everything that reaches a control by name: the designs
 // themselves, the handlers and the catalogue of field calculations. A name
 // spelt wrong in any of them fails to compile.
 namespace sw::loan_window {
@@ -47,17 +47,3 @@ inline constexpr char kWhatIsThis[] = "mnuWhat";
 inline constexpr char kAbout[] = "mnuAbout";
 
 }  // namespace sw::drawdown_window
-
-namespace sw::report_window {
-
-inline constexpr char kName[] = "frmPrintOutput";
-
-inline constexpr char kText[] = "txtText";
-
-inline constexpr char kPrint[] = "mnuPrint";
-inline constexpr char kSave[] = "mnuSave";
-inline constexpr char kSaveAs[] = "mnuSaveAs";
-inline constexpr char kAppend[] = "mnuAppend";
-inline constexpr char kAppendTo[] = "mnuAppendTo";
-
-}  // namespace sw::report_window

@@ -2,7 +2,6 @@
 
 #include "loan/payment.h"
 #include "numeric/checked.h"
-#include "numeric/field_value.h"
 
 namespace sw {
 namespace {

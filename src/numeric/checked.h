@@ -2,6 +2,9 @@
 
 #include <cfloat>
 #include <cmath>
+#include <concepts>
+#include <cstdint>
+#include <limits>
 
 #include "numeric/calc_failure.h"
 
@@ -37,5 +40,19 @@ class Checked {
   }
   double v_;
 };
+
+// Nearest integer with ties to even; outside the type's range throws
+// CalcFailure.
+template <std::integral Int>
+Int RoundToInteger(double value) {
+  const double r = std::nearbyint(value);
+  if (!(r >= std::numeric_limits<Int>::min() && r <= std::numeric_limits<Int>::max())) {
+    throw CalcFailure{};
+  }
+  return static_cast<Int>(r);
+}
+
+inline std::int16_t RoundToInt16(double value) { return RoundToInteger<std::int16_t>(value); }
+inline std::int32_t RoundToInt32(double value) { return RoundToInteger<std::int32_t>(value); }
 
 }  // namespace sw

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "numeric/calc_failure.h"
+#include "numeric/checked.h"
 
 namespace sw {
 namespace {
@@ -149,18 +150,6 @@ double FieldToNumber(std::string_view text, const Separators& separators) {
   }
   if (UsesDefaultSeparatorsOtherwise(number, separators)) throw CalcFailure{};
   return NearestDouble(ReadWrittenNumber(number));
-}
-
-std::int16_t RoundToInt16(double value) {
-  const double r = std::nearbyint(value);
-  if (!(r >= INT16_MIN && r <= INT16_MAX)) throw CalcFailure{};
-  return static_cast<std::int16_t>(r);
-}
-
-std::int32_t RoundToInt32(double value) {
-  const double r = std::nearbyint(value);
-  if (!(r >= INT32_MIN && r <= INT32_MAX)) throw CalcFailure{};
-  return static_cast<std::int32_t>(r);
 }
 
 std::int16_t FieldToInteger(std::string_view text, const Separators& separators) {

@@ -20,11 +20,7 @@ namespace sw {
 // or a denormal.
 double FieldToNumber(std::string_view text, const Separators& separators = {});
 
-// Nearest integer with ties to even; outside the type's range throws.
-std::int16_t RoundToInt16(double value);
-std::int32_t RoundToInt32(double value);
-
-// FieldToNumber, then RoundToInt16.
+// FieldToNumber, then RoundToInt16 (numeric/checked.h).
 std::int16_t FieldToInteger(std::string_view text, const Separators& separators = {});
 
 // FieldToNumber of each text, read first to last.

@@ -2,7 +2,6 @@
 
 #include "numeric/checked.h"
 #include "numeric/counter16.h"
-#include "numeric/field_value.h"
 
 namespace sw {
 

@@ -4,25 +4,22 @@
 #include <vector>
 
 #include "numeric/calc_failure.h"
+#include "ui/windows/to_qstring.h"
 
 namespace sw::ui {
 namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void Run(FormWindow& window, Dialogs& dialogs, const FieldCalculation& calculation,
          const Separators& separators) {
   try {
     std::vector<std::string> texts;
     for (const FieldInput& input : calculation.inputs) {
-      texts.push_back(window.text(FromUtf8(input.control)).toStdString());
+      texts.push_back(window.text(ToQString(input.control)).toStdString());
     }
     const std::string result = calculation.compute(separators, texts);
-    window.setText(FromUtf8(calculation.result), FromUtf8(result));
+    window.setText(ToQString(calculation.result), ToQString(result));
   } catch (const CalcFailure&) {
-    dialogs.message(&window, FromUtf8(kCalcFailureTitle), FromUtf8(calculation.failureMessage),
+    dialogs.message(&window, ToQString(kCalcFailureTitle), ToQString(calculation.failureMessage),
                     MessageIcon::None);
   }
 }
@@ -31,7 +28,7 @@ void Run(FormWindow& window, Dialogs& dialogs, const FieldCalculation& calculati
 
 void BindCalculateButton(FormWindow& window, Dialogs& dialogs,
                          const FieldCalculation& calculation, const Separators& separators) {
-  QPushButton* button = window.button(FromUtf8(calculation.button));
+  QPushButton* button = window.button(ToQString(calculation.button));
   QObject::connect(button, &QPushButton::clicked, &window,
                    [&window, &dialogs, &calculation, separators] {
                      Run(window, dialogs, calculation, separators);

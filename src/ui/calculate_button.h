@@ -2,8 +2,8 @@
 
 #include "calculations/field_calculations.h"
 #include "numeric/separators.h"
-#include "ui/dialogs.h"
-#include "ui/form_window.h"
+#include "ui/windows/dialogs.h"
+#include "ui/windows/form_window.h"
 
 namespace sw::ui {
 

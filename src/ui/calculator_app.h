@@ -4,11 +4,18 @@
 #include <memory>
 
 #include "numeric/separators.h"
-#include "ui/dialogs.h"
-#include "ui/form_window.h"
 #include "ui/menu_commands.h"
+#include "ui/windows/dialogs.h"
+#include "ui/windows/form_window.h"
 
 namespace sw::ui {
+
+// Readies the running QApplication for the calculator's windows, before the
+// first of them is shown: the application's identity on the desktop, an end
+// that the calculator decides, menus in their windows, the style and default
+// face the designs are drawn in, and the umbrella for windows without an
+// icon of their own.
+void ConfigureApplication();
 
 // Owns the three windows, each existing at most once, and switches between
 // the two calculators. Every number the windows read or write uses

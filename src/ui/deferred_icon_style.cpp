@@ -1,6 +1,5 @@
 #include "ui/deferred_icon_style.h"
 
-#include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
@@ -52,13 +51,6 @@ QIcon DeferredIconStyle::standardIcon(StandardPixmap which, const QStyleOption* 
     return QIcon(new DeferredStandardIcon(*baseStyle(), which));
   }
   return QProxyStyle::standardIcon(which, option, widget);
-}
-
-void UseDeferredIconStyle() {
-  QStyle* style = QApplication::style();
-  if (qobject_cast<DeferredIconStyle*>(style) == nullptr) {
-    QApplication::setStyle(new DeferredIconStyle(style));
-  }
 }
 
 }  // namespace sw::ui

@@ -20,7 +20,4 @@ class DeferredIconStyle final : public QProxyStyle {
                      const QWidget* widget = nullptr) const override;
 };
 
-// Puts DeferredIconStyle over the application's style, once.
-void UseDeferredIconStyle();
-
 }  // namespace sw::ui

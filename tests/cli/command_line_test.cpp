@@ -93,6 +93,9 @@ INSTANTIATE_TEST_SUITE_P(
         UnknownCommandCase{"LetterAdded", "rates",
                            R"(unknown command "rates"; did you mean "rate"?)"},
         UnknownCommandCase{"ShortWord", "tem", R"(unknown command "tem"; did you mean "term"?)"},
+        // As near to "how-long" as to "how-much": the first in the catalogue wins.
+        UnknownCommandCase{"TwoEquallyNear", "how-loch",
+                           R"(unknown command "how-loch"; did you mean "how-long"?)"},
         UnknownCommandCase{"NothingNear", "mortgage", R"(unknown command "mortgage")"},
         UnknownCommandCase{"OneLetter", "x", R"(unknown command "x")"},
         UnknownCommandCase{"Empty", "", R"(unknown command "")"}),
@@ -134,14 +137,18 @@ INSTANTIATE_TEST_SUITE_P(
                  "Usage: sumwright-cli payment"},
         HelpCase{"EmptyValueBeforeHelp",
                  {"payment", "--principal=", "--help"},
-                 "Usage: sumwright-cli payment"}),
+                 "Usage: sumwright-cli payment"},
+        // The flags take no value: one assigned to them is not read.
+        HelpCase{"AssignedValue", {"--help=x"}, "Usage: sumwright-cli [OPTIONS] SUBCOMMAND"}),
     CaseName{});
 
 TEST(Version, PrintsTheProjectVersion) {
-  const CliResult run = RunCli({"--version"});
-  EXPECT_EQ(run.out, std::string("sumwright-cli ") + product::kVersion + "\n");
-  EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.exitCode, 0);
+  for (const char* flag : {"--version", "--version=x"}) {
+    const CliResult run = RunCli({flag});
+    EXPECT_EQ(run.out, std::string("sumwright-cli ") + product::kVersion + "\n") << flag;
+    EXPECT_EQ(run.err, "") << flag;
+    EXPECT_EQ(run.exitCode, 0) << flag;
+  }
 }
 
 }  // namespace

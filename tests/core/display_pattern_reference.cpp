@@ -22,32 +22,6 @@ PatternShape ShapeOf(std::string_view pattern) {
           integerPart.find(',') != std::string_view::npos};
 }
 
-// A decimal value: its digits with the point standing after `point` of them
-// (point may lie before the first digit or past the last).
-struct Decimal {
-  std::string digits;
-  int point;
-};
-
-// Rounding works on the value taken to fifteen significant digits, the
-// precision a double reliably carries, so a value stored a hair below a
-// decimal halfway point (1.005 is 1.00499999999999989...) rounds as its
-// decimal reading suggests, and binary noise beyond fifteen digits never
-// decides a rounding.
-Decimal FifteenDigits(double magnitude) {
-  // The few doubles above the largest fifteen-digit decimal below DBL_MAX
-  // would round up to a text that no longer reads back as a double.
-  constexpr double kLargestReadable = 1.79769313486231e308;
-  char buf[32];
-  const auto end = std::to_chars(buf, buf + sizeof buf, std::min(magnitude, kLargestReadable),
-                                 std::chars_format::scientific, 14).ptr;
-  std::string digits{buf[0]};
-  digits.append(buf + 2, 14);
-  int exponent = 0;
-  std::from_chars(buf + 17 + (buf[17] == '+'), end, exponent);
-  return {digits, exponent + 1};
-}
-
 Decimal RoundHalfAwayFromZero(Decimal d, int decimals) {
   const int keep = d.point + decimals;
   if (keep >= static_cast<int>(d.digits.size())) return d;
@@ -88,6 +62,25 @@ std::string GroupByThree(const std::string& digits, const std::string& separator
 }
 
 }  // namespace
+
+// Rounding works on the value taken to fifteen significant digits, the
+// precision a double reliably carries, so a value stored a hair below a
+// decimal halfway point (1.005 is 1.00499999999999989...) rounds as its
+// decimal reading suggests, and binary noise beyond fifteen digits never
+// decides a rounding.
+Decimal FifteenDigits(double magnitude) {
+  // The few doubles above the largest fifteen-digit decimal below DBL_MAX
+  // would round up to a text that no longer reads back as a double.
+  constexpr double kLargestReadable = 1.79769313486231e308;
+  char buf[32];
+  const auto end = std::to_chars(buf, buf + sizeof buf, std::min(magnitude, kLargestReadable),
+                                 std::chars_format::scientific, 14).ptr;
+  std::string digits{buf[0]};
+  digits.append(buf + 2, 14);
+  int exponent = 0;
+  std::from_chars(buf + 17 + (buf[17] == '+'), end, exponent);
+  return {digits, exponent + 1};
+}
 
 std::string FormatWithPattern(double value, std::string_view pattern,
                               const Separators& separators) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -14,6 +15,7 @@
 #include "display_pattern_reference.h"
 #include "tested_locales.h"
 #include "numeric/display_pattern.h"
+#include "numeric/fifteen_digits.h"
 
 // The formatter against the reference implementation, byte for byte, on
 // values drawn from the whole range of doubles and from around every kind
@@ -113,7 +115,10 @@ class Values {
 std::vector<double> Specials() {
   std::vector<double> values = {0.0,     DBL_MIN, DBL_TRUE_MIN, 1.0, 0.5, 0.005, 0.0005, 9.995,
                                 999999.995, 1e15, 1e16,   1e21, 1e22, 1.79769313486231e308,
-                                std::numeric_limits<double>::infinity()};
+                                std::numeric_limits<double>::infinity(),
+                                // Just above a tie, and only the low 64 bits of the exact
+                                // product, shifted by 66 and 65 bits, hold what is above it.
+                                0x1.a36e2eb1c4352p-14, 0x1.0000000000013p-13};
   double nearMax = DBL_MAX;
   for (int i = 0; i < 200; ++i, nearMax = std::nextafter(nearMax, 0.0)) values.push_back(nearMax);
   for (int power = -6; power <= 17; ++power) {
@@ -128,6 +133,18 @@ std::vector<double> Specials() {
   return values;
 }
 
+// The formatter's fifteen digits and point, written as the reference's.
+std::string DigitsText(const Decimal& d) {
+  std::string digits = std::to_string(d.digits);
+  digits.insert(0, static_cast<std::size_t>(std::max(d.count - static_cast<int>(digits.size()), 0)),
+                '0');
+  return digits + " point " + std::to_string(d.point);
+}
+
+std::string DigitsText(const reference::Decimal& d) {
+  return d.digits + " point " + std::to_string(d.point);
+}
+
 TEST(DisplayPatternReference, SameTextForEveryValue) {
   const long long wanted = ValueCount();
   const Separators separatorSets[] = {Separators{}, test::kFrench};
@@ -137,6 +154,12 @@ TEST(DisplayPatternReference, SameTextForEveryValue) {
   long long mismatches = 0;
   while (compared < wanted) {
     for (const double magnitude : batch) {
+      const std::string digits = DigitsText(FifteenDigits(std::fabs(magnitude)));
+      const std::string expectedDigits = DigitsText(reference::FifteenDigits(std::fabs(magnitude)));
+      if (digits != expectedDigits && ++mismatches <= 10) {
+        ADD_FAILURE() << std::hexfloat << magnitude << ": fifteen digits " << digits
+                      << ", reference " << expectedDigits;
+      }
       for (const double value : {magnitude, -magnitude}) {
         ++compared;
         const Separators& separators = separatorSets[compared % 2];

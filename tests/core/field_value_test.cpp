@@ -8,6 +8,7 @@
 
 #include "case_name.h"
 #include "numeric/calc_failure.h"
+#include "numeric/checked.h"
 #include "tested_locales.h"
 
 namespace sw {

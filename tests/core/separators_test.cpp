@@ -33,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LocaleCharacters{"Apostrophe", U'\'', U'.', test::kSwiss},
                     LocaleCharacters{"NoBreakSpace", U'\u00A0', U',', test::kFrench},
                     LocaleCharacters{"PlainSpace", U' ', U',', {" ", ","}},
-                    LocaleCharacters{"MiddleDot", U'.', U'\u00B7', {".", "\xC2\xB7"}}),
+                    LocaleCharacters{"MiddleDot", U'.', U'\u00B7', {".", "\xC2\xB7"}},
+                    LocaleCharacters{"LastLatin1", U'.', U'\u00FF', {".", "\xC3\xBF"}}),
     CaseName{});
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LocaleCharacters{"ExponentLetter", U'.', U'e', test::kEnglish},
                     LocaleCharacters{"Dollar", U'$', U'.', test::kEnglish},
                     LocaleCharacters{"SpaceAsPoint", U',', U' ', test::kEnglish},
-                    LocaleCharacters{"Tab", U'\t', U'.', test::kEnglish}),
+                    LocaleCharacters{"Tab", U'\t', U'.', test::kEnglish},
+                    LocaleCharacters{"FirstBeyondLatin1", U'.', U'\u0100', test::kEnglish}),
     CaseName{});
 
 TEST(Separators, SpaceGroupingAllowsPlainSpaces) {

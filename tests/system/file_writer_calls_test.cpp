@@ -2,9 +2,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -123,6 +125,31 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{{WriteMode::Append, Existing::File}, {"write 5", "fsync file of 10 bytes"}},
         OrderCase{{WriteMode::Append, Existing::None}, {"write 5", "fsync file of 5 bytes"}}),
     [](const auto& info) { return Describe(info.param.setup); });
+
+// The copy is named after the file with "." and six letters or digits. Over
+// many names every one of the 62 turns up: a character lost from, or added
+// to, the alphabet shows.
+TEST_F(WriterCallsTest, CopiesAreNamedWithSixLettersOrDigits) {
+  std::set<std::string> names;
+  FileCalls calls = SystemFileCalls();
+  calls.fsync = [](int) { return 0; };
+  calls.rename = [&names, rename = calls.rename](const char* from, const char* to) {
+    names.insert(fs::path(from).filename().string());
+    return rename(from, to);
+  };
+  for (int i = 0; i < 300; ++i) {
+    ASSERT_EQ(WriteReportFile(Path("a.txt"), kNew, WriteMode::Replace, calls), std::nullopt);
+  }
+  std::set<char> seen;
+  for (const std::string& name : names) {
+    EXPECT_EQ(name.size(), 12u) << name;
+    EXPECT_TRUE(name.starts_with("a.txt.")) << name;
+    seen.insert(name.begin() + std::min<std::size_t>(6, name.size()), name.end());
+  }
+  EXPECT_EQ(names.size(), 300u);
+  EXPECT_EQ(std::string(seen.begin(), seen.end()),
+            "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+}
 
 struct FailureCase {
   FileSetup setup;

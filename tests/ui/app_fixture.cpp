@@ -6,8 +6,9 @@
 
 namespace sw::ui::test {
 
-AppFixture::AppFixture(Separators separators)
-    : app_(std::make_unique<CalculatorApp>(dialogs_, std::move(separators))) {
+AppFixture::AppFixture(Separators separators) {
+  ConfigureApplication();
+  app_ = std::make_unique<CalculatorApp>(dialogs_, std::move(separators));
   app_->start();
 }
 

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "calculations/field_calculations.h"
-#include "ui/window_designs.h"
+#include "ui/designs/window_designs.h"
 
 using namespace sw;
 using namespace sw::ui;

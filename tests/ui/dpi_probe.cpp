@@ -6,8 +6,8 @@
 #include <iostream>
 
 #include "cut_captions.h"
-#include "ui/window_builder.h"
-#include "ui/window_designs.h"
+#include "ui/designs/window_designs.h"
+#include "ui/windows/window_builder.h"
 
 using namespace sw::ui;
 

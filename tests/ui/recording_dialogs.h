@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "ui/dialogs.h"
+#include "ui/windows/dialogs.h"
 
 namespace sw::ui::test {
 
