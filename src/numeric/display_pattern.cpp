@@ -31,7 +31,7 @@ void RoundHalfAwayFromZero(Decimal& d, int decimals) {
   }
 }
 
-// The decimal's digits as characters, the first `count` of `text`.
+// The decimal's digits as characters.
 struct DigitText {
   char text[kSignificant + 1];
   int count;
@@ -41,8 +41,22 @@ struct DigitText {
     for (int i = count - 1; i >= 0; --i, rest /= 10) text[i] = static_cast<char>('0' + rest % 10);
   }
 
-  char at(int index) const { return index >= 0 && index < count ? text[index] : '0'; }
+  std::string_view view() const { return {text, static_cast<std::size_t>(count)}; }
 };
+
+// A digit of a decimal's text; zero before its first digit and past its last.
+char DigitAt(std::string_view digits, int index) {
+  return index >= 0 && static_cast<std::size_t>(index) < digits.size()
+             ? digits[static_cast<std::size_t>(index)]
+             : '0';
+}
+
+// The integer digits from the first that is not zero.
+int ShownIntegerDigits(std::string_view digits, int point) {
+  int first = 0;
+  while (first < point && DigitAt(digits, first) == '0') ++first;
+  return std::max(point - first, 0);
+}
 
 char* Append(char* out, const std::string& text) {
   std::memcpy(out, text.data(), text.size());
@@ -67,27 +81,27 @@ char* WriteWithPattern(char* out, double value, const DisplayPattern& pattern,
   const DigitText d(rounded);
   const int point = rounded.point;
 
-  int firstShown = 0;
-  while (firstShown < point && d.at(firstShown) == '0') ++firstShown;
-  const int shownDigits = std::max(point - firstShown, 0);
-  const int integerDigits = std::max(shownDigits, pattern.minIntegerDigits());
-
-  bool showsZero = shownDigits == 0;
+  bool showsZero = ShownIntegerDigits(d.view(), point) == 0;
   for (int i = 0; showsZero && i < pattern.decimals(); ++i) {
-    showsZero = d.at(point + i) == '0';
+    showsZero = DigitAt(d.view(), point + i) == '0';
   }
   if (std::signbit(value) && !showsZero) *out++ = '-';
+  return WriteDigitsWithPattern(out, d.view(), point, pattern, separators);
+}
 
+char* WriteDigitsWithPattern(char* out, std::string_view digits, int point,
+                             const DisplayPattern& pattern, const Separators& separators) {
+  const int integerDigits = std::max(ShownIntegerDigits(digits, point), pattern.minIntegerDigits());
   const int firstIndex = point - integerDigits;
   for (int i = 0; i < integerDigits; ++i) {
     if (pattern.grouped() && i > 0 && (integerDigits - i) % 3 == 0) {
       out = Append(out, separators.grouping);
     }
-    *out++ = d.at(firstIndex + i);
+    *out++ = DigitAt(digits, firstIndex + i);
   }
   if (pattern.decimals() > 0) {
     out = Append(out, separators.decimal);
-    for (int i = 0; i < pattern.decimals(); ++i) *out++ = d.at(point + i);
+    for (int i = 0; i < pattern.decimals(); ++i) *out++ = DigitAt(digits, point + i);
   }
   return out;
 }

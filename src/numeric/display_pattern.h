@@ -50,6 +50,15 @@ class DisplayPattern {
 char* WriteWithPattern(char* out, double value, const DisplayPattern& pattern,
                        const Separators& separators = {});
 
+// Writes a non-negative decimal known exactly by its digits, such as a sum
+// of cents too long for a double, as WriteWithPattern writes a value: the
+// point stands after the first `point` of `digits` (it may lie before the
+// first or past the last, the missing digits being zeros), and exactly the
+// pattern's decimals are written, later digits cut. `out` has room for the
+// digits, the point, the groups and the pattern's leading zeros.
+char* WriteDigitsWithPattern(char* out, std::string_view digits, int point,
+                             const DisplayPattern& pattern, const Separators& separators = {});
+
 std::string FormatWithPattern(double value, const DisplayPattern& pattern,
                               const Separators& separators = {});
 std::string FormatWithPattern(double value, std::string_view pattern,

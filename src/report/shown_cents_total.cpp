@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "numeric/display_pattern.h"
+
 namespace sw {
 namespace {
 
@@ -65,14 +67,14 @@ std::string ShownCentsTotal::text(const Separators& separators) const {
     if (!digits.empty()) digits.append(kPartDigits - value.size(), '0');
     digits += value;
   }
-  if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
-  const std::size_t integerDigits = digits.size() - 2;
-  std::string text;
-  for (std::size_t i = 0; i < integerDigits; ++i) {
-    if (i > 0 && (integerDigits - i) % 3 == 0) text += separators.grouping;
-    text += digits[i];
-  }
-  return text + separators.decimal + digits.substr(integerDigits);
+  static constexpr DisplayPattern kTotal{pattern::kBalance};
+  std::string text((digits.size() + 1) * (1 + separators.grouping.size()) +
+                       separators.decimal.size() + 2,
+                   '\0');
+  const int point = static_cast<int>(digits.size()) - 2;
+  text.resize(static_cast<std::size_t>(
+      WriteDigitsWithPattern(text.data(), digits, point, kTotal, separators) - text.data()));
+  return text;
 }
 
 }  // namespace sw
