@@ -14,6 +14,15 @@ unset DISPLAY WAYLAND_DISPLAY
 
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-"$wineserver" -p60 2>/dev/null || true
-[ -d "$WINEPREFIX" ] || "$wine" wineboot --init >/dev/null 2>&1
+# The first program of a new server starts Wine's own background programs
+# (and makes the prefix if it is missing), which live as long as the server.
+# A program of no output starts them here, apart from the caller's output: a
+# caller that reads that output to its end (ctest listing a program's tests)
+# would otherwise wait for them. The lock lets one run at a time start it.
+(
+  flock 9
+  if "$wineserver" -p60 >/dev/null 2>&1 </dev/null 9>&-; then
+    "$wine" cmd /c exit >/dev/null 2>&1 </dev/null 9>&-
+  fi
+) 9>"$WINEPREFIX.lock"
 exec "$wine" "$@"
