@@ -1,14 +1,34 @@
 #include "report/round_ticks.h"
 
+#include <charconv>
 #include <cmath>
 #include <initializer_list>
+#include <system_error>
+#include <string>
 
 namespace sw {
+namespace {
+
+// 10 to the `exponent`, correctly rounded on every machine, where some
+// libraries' pow is an ulp off; zero below the double range and infinity
+// above it, as pow gives.
+double PowerOfTen(int exponent) {
+  const std::string text = "1e" + std::to_string(exponent);
+  double power = 0;
+  if (std::from_chars(text.data(), text.data() + text.size(), power).ec != std::errc{}) {
+    return exponent > 0 ? HUGE_VAL : 0.0;
+  }
+  return power;
+}
+
+}  // namespace
 
 RoundTicks RoundTicksFor(double highest, int most) {
-  const int exponent = static_cast<int>(std::floor(std::log10(highest / most)));
+  // One power lower than the estimate: a log10 an ulp high must not skip
+  // the smallest step.
+  const int exponent = static_cast<int>(std::floor(std::log10(highest / most))) - 1;
   for (int next = exponent;; ++next) {
-    const double power = std::pow(10.0, next);
+    const double power = PowerOfTen(next);
     for (const int multiple : {1, 2, 5}) {
       const double step = multiple * power;
       // A hair over a multiple of the step is a rounding error of the sum, not a tick more.
