@@ -5,6 +5,7 @@
 
 #include "case_name.h"
 #include "cli_process.h"
+#include "schedule_markup.h"
 #include "temp_dir.h"
 
 namespace sw::cli_test {
@@ -108,6 +109,21 @@ TEST(Locale, SavedReportHoldsLatin1Bytes) {
             "\"Amortization Table for 10\xA0" "000,00 at 7,500% for 1 years\r\n");
   EXPECT_NE(bytes.find("\r\n001  62,50  805,07  9\xA0" "194,93\r\n"), std::string::npos);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, ScheduleMarkup,
+    testing::Values(MarkupFormat{"SvgGerman",
+                                 {"LC_ALL=de_DE.UTF-8"},
+                                 {"--format", "svg", "--locale"},
+                                 "<?xml",
+                                 {"Table for 10.000,00 at ", ">10.000<"}},
+                    MarkupFormat{"HtmlSwiss",
+                                 {"LC_ALL=de_CH.UTF-8"},
+                                 {"--format", "html", "--locale"},
+                                 "<!DOCTYPE html>",
+                                 {"10&#39;000.00 at 7.500%",
+                                  "<td>001</td><td>62.50</td><td>805.07</td><td>9&#39;194.93</td>"}}),
+    CaseName{});
 
 }  // namespace
 }  // namespace sw::cli_test
