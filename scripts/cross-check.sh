@@ -83,6 +83,8 @@ rate() {
 
 cases() {
   local i principal payment interest
+  # The report as text, as a chart and as a page.
+  local -r report_formats=(text svg html)
   for ((i = 0; i < case_count; ++i)); do
     next 100000000; principal=$((r + 100))
     rate; local rate_text=$text
@@ -106,7 +108,7 @@ cases() {
       5) echo "how-long --balance $p --rate $rate_text --withdrawal $a" ;;
       6) echo "how-much --balance $p --rate $rate_text --withdrawal $a --after $after" ;;
       7) echo "schedule --principal $p --rate $rate_text --years $years --format csv" ;;
-      8) echo "schedule --principal $p --rate $rate_text --years $years" ;;
+      8) echo "schedule --principal $p --rate $rate_text --years $years --format ${report_formats[after % 3]}" ;;
     esac
   done
 }
