@@ -400,7 +400,7 @@ class LayoutTest : public QObject {
     QCOMPARE(pixmap.size(), QSize(drawn, drawn));
     QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
     image.setDevicePixelRatio(1.0);
-    QCOMPARE(image, DrawUmbrella(drawn).toImage().convertToFormat(QImage::Format_ARGB32));
+    QCOMPARE(image, DrawUmbrella(drawn).convertToFormat(QImage::Format_ARGB32));
   }
 
   void umbrellaIcon() {
@@ -411,8 +411,7 @@ class LayoutTest : public QObject {
     QVERIFY(sizes.contains(QSize(16, 16)));
     QVERIFY(sizes.contains(QSize(128, 128)));
 
-    auto colours = [](const QPixmap& pixmap) {
-      const QImage image = pixmap.toImage();
+    auto colours = [](const QImage& image) {
       QSet<QRgb> found;
       for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) found.insert(image.pixel(x, y));
