@@ -98,8 +98,7 @@ class LayoutTest : public QObject {
     QCOMPARE(flags.testFlag(Qt::WindowMinimizeButtonHint), sizable);
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QCOMPARE(built->minimumSize() == built->maximumSize(), !sizable);
-    QCOMPARE(built->height(),
-             client.height() + built->findChild<QMenuBar*>()->sizeHint().height());
+    QCOMPARE(built->height(), client.height() + built->findChild<QMenuBar*>()->height());
   }
 
   // Every control of the designs, in pixels at 96 dots per inch.
@@ -324,7 +323,7 @@ class LayoutTest : public QObject {
     const WindowLayout& design = DesignNamed(window);
     AppFixture fixture;
     FormWindow& built = Reach(fixture, window);
-    const QString face = ResolveFontFace(design.font);
+    const QString face = ResolveFontFace(design.font, built.devicePixelRatio());
     QVERIFY(face == "MS Sans Serif" || face == kSubstituteFace);
     const QFontInfo info(built.clientArea()->font());
     QCOMPARE(info.family(), face);
