@@ -55,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
                                "\"? 5 ?\"\r\n"},
                     RecordCase{"InvalidByte", "bad \xFF byte", "\"bad ? byte\"\r\n"},
                     RecordCase{"CutShortSequence", "cut \xC3", "\"cut ?\"\r\n"},
-                    RecordCase{"LeadWithoutContinuation", "\xC3" "A", "\"?A\"\r\n"}),
+                    RecordCase{"LeadWithoutContinuation", "\xC3" "A", "\"?A\"\r\n"},
+                    RecordCase{"OverlongLatin1", "\xE0\x83\xA9", "\"???\"\r\n"}),
     CaseName{});
 
 TEST(ReportFileRecord, TableEndsWithLoneClosingQuoteLine) {

@@ -49,7 +49,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Start{"LeadF5", "\xF5\x80\x80\x80", 0, 0}, Start{"LeadFF", "\xFF", 0, 0},
                     Start{"NoContinuation", "\xC3" "A", 0, 0},
                     Start{"ThirdNotContinuation", "\xE2\x82" "A", 0, 0},
-                    Start{"CutShort", "\xF0\x9F\x98", 0, 0}),
+                    Start{"CutShort", "\xF0\x9F\x98", 0, 0},
+                    Start{"OverlongThreeBytes", "\xE0\x9F\xBF", 0, 0},
+                    Start{"OverlongFourBytes", "\xF0\x8F\xBF\xBF", 0, 0},
+                    Start{"FirstSurrogate", "\xED\xA0\x80", 0, 0},
+                    Start{"LastSurrogate", "\xED\xBF\xBF", 0, 0},
+                    Start{"AboveLargest", "\xF4\x90\x80\x80", 0, 0}),
     CaseName{});
 
 }  // namespace
