@@ -118,7 +118,10 @@ std::vector<double> Specials() {
                                 std::numeric_limits<double>::infinity(),
                                 // Just above a tie, and only the low 64 bits of the exact
                                 // product, shifted by 66 and 65 bits, hold what is above it.
-                                0x1.a36e2eb1c4352p-14, 0x1.0000000000013p-13};
+                                0x1.a36e2eb1c4352p-14, 0x1.0000000000013p-13,
+                                // An exact tie with an even digit before it, its rounding
+                                // bit the top of the low word (shifted by 64 bits).
+                                0x1.02p-12};
   double nearMax = DBL_MAX;
   for (int i = 0; i < 200; ++i, nearMax = std::nextafter(nearMax, 0.0)) values.push_back(nearMax);
   for (int power = -6; power <= 17; ++power) {
