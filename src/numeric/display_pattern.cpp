@@ -4,32 +4,10 @@
 #include <cstdint>
 #include <cstring>
 
-#include "numeric/fifteen_digits.h"
+#include "numeric/shown_decimal.h"
 
 namespace sw {
 namespace {
-
-// Rounding works on the value taken to fifteen significant digits, the
-// precision a double reliably carries, so a value stored a hair below a
-// decimal halfway point (1.005 is 1.00499999999999989...) rounds as its
-// decimal reading suggests, and binary noise beyond fifteen digits never
-// decides a rounding.
-void RoundHalfAwayFromZero(Decimal& d, int decimals) {
-  const int keep = d.point + decimals;
-  if (keep >= d.count) return;
-  if (keep < 0) {
-    d = {0, 0, d.point};
-    return;
-  }
-  const std::uint64_t dropped = kPowersOfTen[d.count - keep];
-  const bool up = d.digits % dropped >= dropped / 2;
-  d.digits /= dropped;
-  d.count = keep;
-  if (up && ++d.digits == kPowersOfTen[keep]) {  // all nines: one digit more
-    ++d.count;
-    ++d.point;
-  }
-}
 
 // The decimal's digits as characters.
 struct DigitText {
@@ -76,8 +54,7 @@ std::size_t DisplayPattern::maxLength(const Separators& separators) const {
 
 char* WriteWithPattern(char* out, double value, const DisplayPattern& pattern,
                        const Separators& separators) {
-  Decimal rounded = FifteenDigits(std::fabs(value));
-  RoundHalfAwayFromZero(rounded, pattern.decimals());
+  const Decimal rounded = ShownDecimal(value, pattern.decimals());
   const DigitText d(rounded);
   const int point = rounded.point;
 

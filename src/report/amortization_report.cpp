@@ -21,10 +21,10 @@ std::size_t LongestRow(const Separators& separators) {
 }
 
 char* WriteRow(char* out, const AmortizationRow& row, const Separators& separators) {
-  const std::array<double, 4> numbers = RowNumbers(row);
-  out = WriteWithPattern(out, numbers[0], kRowPatterns[0], separators);
-  for (std::size_t i = 1; i < numbers.size(); ++i) {
-    out = WriteWithPattern(WriteGap(out), numbers[i], kRowPatterns[i], separators);
+  const std::array<double, kReportColumns> numbers = RowNumbers(row);
+  out = WriteWithPattern(out, numbers[kMonthColumn], kRowPatterns[kMonthColumn], separators);
+  for (std::size_t column = kMonthColumn + 1; column < kReportColumns; ++column) {
+    out = WriteWithPattern(WriteGap(out), numbers[column], kRowPatterns[column], separators);
   }
   *out++ = '\n';
   return out;

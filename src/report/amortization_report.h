@@ -10,15 +10,28 @@
 
 namespace sw {
 
-// The patterns of a report row's four numbers, in the order RowNumbers
-// gives them: the month, its interest, the principal repaid and the
-// principal still owed.
-inline constexpr std::array<DisplayPattern, 4> kRowPatterns{
+// The columns of a report row, in the order they are written.
+enum ReportColumn : std::size_t {
+  kMonthColumn,
+  kInterestColumn,   // the month's interest
+  kPrincipalColumn,  // the principal repaid that month
+  kBalanceColumn,    // the principal still owed after it
+  kReportColumns
+};
+
+// The patterns of the columns, indexed by ReportColumn.
+inline constexpr std::array<DisplayPattern, kReportColumns> kRowPatterns{
     DisplayPattern{pattern::kMonthNumber}, DisplayPattern{pattern::kMonthlyInterest},
     DisplayPattern{pattern::kMonthlyPrincipal}, DisplayPattern{pattern::kBalance}};
 
-inline std::array<double, 4> RowNumbers(const AmortizationRow& row) {
-  return {static_cast<double>(row.month), row.interest, row.principal, row.balance};
+// A row's numbers, indexed by ReportColumn.
+inline std::array<double, kReportColumns> RowNumbers(const AmortizationRow& row) {
+  std::array<double, kReportColumns> numbers{};
+  numbers[kMonthColumn] = static_cast<double>(row.month);
+  numbers[kInterestColumn] = row.interest;
+  numbers[kPrincipalColumn] = row.principal;
+  numbers[kBalanceColumn] = row.balance;
+  return numbers;
 }
 
 // The report's title line without its line feed: "Amortization Table for

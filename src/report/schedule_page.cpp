@@ -45,8 +45,9 @@ figure svg { width: 100%; height: auto; border-radius: 4px; }
 </style>
 )";
 
-constexpr std::array<std::string_view, 4> kColumnHeaders{"Month", "Interest", "Principal",
-                                                         "Principal still owed"};
+// Indexed by ReportColumn.
+constexpr std::array<std::string_view, kReportColumns> kColumnHeaders{
+    "Month", "Interest", "Principal", "Principal still owed"};
 
 std::string SummaryRow(std::string_view heading, const std::string& value) {
   return "<tr><th scope=\"row\">" + std::string(heading) + "</th><td>" + MarkupText(value) +
@@ -66,10 +67,8 @@ char* Append(char* out, std::string_view text) {
 }
 
 // Appends the table's rows. Each number is written once, straight into the
-// markup (digits and signs need no escaping, the separators are escaped
-// once), and that text also feeds the column totals.
-void AppendTableRows(std::string& page, const Amortization& table, const Separators& separators,
-                     ColumnTotals& totals) {
+// markup: digits and signs need no escaping, the separators are escaped once.
+void AppendTableRows(std::string& page, const Amortization& table, const Separators& separators) {
   constexpr std::string_view kRowStart = "<tr>";
   constexpr std::string_view kRowEnd = "</tr>\n";
   constexpr std::string_view kCellStart = "<td>";
@@ -82,13 +81,10 @@ void AppendTableRows(std::string& page, const Amortization& table, const Separat
   std::string row(longest, '\0');
   for (const AmortizationRow& month : table.rows) {
     char* out = Append(row.data(), kRowStart);
-    const std::array<double, 4> numbers = RowNumbers(month);
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-      char* const number = Append(out, kCellStart);
-      out = WriteWithPattern(number, numbers[i], kRowPatterns[i], markup);
-      if (i == 1) totals.interest.add({number, out}, markup);
-      if (i == 2) totals.principal.add({number, out}, markup);
-      out = Append(out, kCellEnd);
+    const std::array<double, kReportColumns> numbers = RowNumbers(month);
+    for (std::size_t column = 0; column < kReportColumns; ++column) {
+      char* const cell = Append(out, kCellStart);
+      out = Append(WriteWithPattern(cell, numbers[column], kRowPatterns[column], markup), kCellEnd);
     }
     page.append(row.data(), Append(out, kRowEnd));
   }
@@ -117,16 +113,13 @@ std::string SchedulePage(const Amortization& table, const Separators& separators
   page += "</title>\n";
   page += kStyle;
   page += "</head>\n<body>\n<h1>" + title + "</h1>\n";
-  const std::size_t summaryAt = page.size();
+  const ScheduleSummary summary = SummaryOf(table, separators);
+  page += SummaryTable(summary) + "<figure>\n" + ScheduleChart(table, summary, separators) +
+          "</figure>\n";
   page += "<table class=\"schedule\">\n<caption>Month by month</caption>\n" + TableHead();
   page += "<tbody>\n";
-  ColumnTotals totals;
-  AppendTableRows(page, table, separators, totals);
+  AppendTableRows(page, table, separators);
   page += "</tbody>\n</table>\n</body>\n</html>\n";
-  // The summary and the chart come before the table but need its totals.
-  const ScheduleSummary summary = SummaryOf(table, totals, separators);
-  page.insert(summaryAt, SummaryTable(summary) + "<figure>\n" +
-                             ScheduleChart(table, summary, separators) + "</figure>\n");
   return page;
 }
 

@@ -1,11 +1,9 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "loan/amortization.h"
 #include "numeric/separators.h"
-#include "report/shown_cents_total.h"
 
 namespace sw {
 
@@ -18,17 +16,6 @@ struct ScheduleSummary {
   std::string totalInterest;
 };
 
-// The totals of the report's interest and principal columns, fed one
-// shown row at a time.
-struct ColumnTotals {
-  ShownCentsTotal interest;
-  ShownCentsTotal principal;
-};
-
-ScheduleSummary SummaryOf(const Amortization& table, const ColumnTotals& totals,
-                          const Separators& separators);
-
-// The same, formatting the two columns itself.
 ScheduleSummary SummaryOf(const Amortization& table, const Separators& separators);
 
 }  // namespace sw

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <string>
 #include <vector>
 
@@ -25,47 +26,44 @@ std::size_t Count(const std::string& text, std::string_view part) {
 
 struct CentsCase {
   const char* name;
-  std::vector<std::string> shown;
+  std::vector<double> amounts;
   Separators separators;
   std::string total;
 };
 
 class ShownCents : public testing::TestWithParam<CentsCase> {};
 
-TEST_P(ShownCents, AddsTheDigitsShown) {
+TEST_P(ShownCents, AddsTheCentsShown) {
   ShownCentsTotal total;
-  for (const std::string& amount : GetParam().shown) total.add(amount, GetParam().separators);
+  for (const double amount : GetParam().amounts) total.add(amount);
   EXPECT_EQ(total.text(GetParam().separators), GetParam().total);
 }
 
-const std::string k300Nines(300, '9');
+const Separators kUngrouped{"", "."};
 
 INSTANTIATE_TEST_SUITE_P(
     Totals, ShownCents,
     testing::Values(
         CentsCase{"Nothing", {}, {}, "0.00"},
-        CentsCase{"LeadingZeros", {"05.39", "00.47"}, {}, "5.86"},
-        CentsCase{"CarryIntoNewGroups", {"999,999.99", "0.01"}, {}, "1,000,000.00"},
-        CentsCase{"FrenchGrouping",
-                  {"1\xC2\xA0"
-                   "234,56",
-                   "1\xC2\xA0"
-                   "000,44"},
-                  test::kFrench,
+        CentsCase{"LeadingZeros", {5.39, 0.47}, {}, "5.86"},
+        // Halves round away from zero as read to fifteen digits: 1.005 is
+        // stored a hair below its half, 2.675 too.
+        CentsCase{"HalfCents", {0.005, 1.005, 2.675}, {}, "3.70"},
+        CentsCase{"SignsLeftOut", {-0.53, 1}, {}, "1.53"},
+        CentsCase{"BelowHalfACent", {0.00499999, 1e-300}, {}, "0.00"},
+        CentsCase{"CarryIntoNewGroups", {999999.99, 0.01}, {}, "1,000,000.00"},
+        CentsCase{"FrenchGrouping", {1234.56, 1000.44}, test::kFrench,
                   "2\xC2\xA0"
                   "235,00"},
-        CentsCase{"SwissGrouping", {"9'194.93", "805.07"}, test::kSwiss, "10'000.00"},
-        // As the page writes it: the digits of "&#39;" do not count.
-        CentsCase{"SwissMarkup", {"9&#39;194.93", "1&#39;805.07"}, {"&#39;", "."}, "11&#39;000.00"},
-        CentsCase{"ZerosInTheLowestPart",
-                  {std::string("1").append(20, '0')},
-                  Separators{"", "."},
-                  std::string("1").append(18, '0').append(".00")},
-        // Past any integer type: a cent, then 10^298 - 0.01 twice.
-        CentsCase{"BeyondIntegers",
-                  {"0.01", k300Nines, k300Nines},
-                  Separators{"", "."},
-                  std::string("1").append(298, '9').append(".99")}),
+        // As the page writes it.
+        CentsCase{"SwissMarkup", {9194.93, 1805.07}, {"&#39;", "."}, "11&#39;000.00"},
+        CentsCase{"ZerosInTheLowestPart", {1e20}, kUngrouped,
+                  std::string("1").append(20, '0').append(".00")},
+        CentsCase{"DigitsAcrossTwoParts", {123456789012345e3, 0.01}, {},
+                  "123,456,789,012,345,000.01"},
+        // Past any integer type: twice the largest fifteen-digit decimal.
+        CentsCase{"NearTheLargestDouble", {DBL_MAX, DBL_MAX}, kUngrouped,
+                  std::string("359538626972462").append(294, '0').append(".00")}),
     CaseName{});
 
 struct TicksCase {
