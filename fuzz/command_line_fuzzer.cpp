@@ -35,12 +35,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const ExitCode code = sw::cli::RunCommandLine(args, out, err);
   switch (code) {
     case ExitCode::kSuccess:
-      Require(!out.str().empty() && err.str().empty(), "a success prints output and no error",
+      Require(!out.view().empty() && err.view().empty(), "a success prints output and no error",
               input);
       break;
     case ExitCode::kCalcFailure:
     case ExitCode::kUsage:
-      Require(!err.str().empty(), "a failure says why", input);
+      Require(!err.view().empty(), "a failure says why", input);
       break;
     default:
       Require(false, "only the documented exit codes", input);

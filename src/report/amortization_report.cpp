@@ -40,15 +40,17 @@ std::string AmortizationTitle(const Amortization& table, const Separators& separ
 }
 
 std::string FormatAmortization(const Amortization& table, const Separators& separators) {
-  constexpr std::size_t kTypicalRowLength = 48;
-  std::string text;
-  text.reserve(160 + table.rows.size() * kTypicalRowLength);
-  text += AmortizationTitle(table, separators) + "\n";
+  std::string text = AmortizationTitle(table, separators) + "\n";
   text += " #  Monthly  Monthly   Remaining\n";
   text += "    Interest Principal Principal\n";
   // Each row is written into one buffer long enough for any row, then
   // appended: no text is built per number.
   std::string row(LongestRow(separators), '\0');
+  if (!table.rows.empty()) {
+    // Room for every row as long as the first: later rows are seldom longer.
+    const char* const firstEnd = WriteRow(row.data(), table.rows.front(), separators);
+    text.reserve(text.size() + table.rows.size() * static_cast<std::size_t>(firstEnd - row.data()));
+  }
   for (const AmortizationRow& month : table.rows) {
     text.append(row.data(), WriteRow(row.data(), month, separators));
   }

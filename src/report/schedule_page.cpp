@@ -66,27 +66,38 @@ char* Append(char* out, std::string_view text) {
   return out + text.size();
 }
 
-// Appends the table's rows. Each number is written once, straight into the
-// markup: digits and signs need no escaping, the separators are escaped once.
+constexpr std::string_view kRowStart = "<tr>";
+constexpr std::string_view kRowEnd = "</tr>\n";
+constexpr std::string_view kCellStart = "<td>";
+constexpr std::string_view kCellEnd = "</td>";
+
+// Writes a row of the table into `out` and returns its end. Each number is
+// written once, straight into the markup: digits and signs need no
+// escaping, and the separators come escaped.
+char* WriteTableRow(char* out, const AmortizationRow& month, const Separators& markup) {
+  out = Append(out, kRowStart);
+  const std::array<double, kReportColumns> numbers = RowNumbers(month);
+  for (std::size_t column = 0; column < kReportColumns; ++column) {
+    char* const cell = Append(out, kCellStart);
+    out = Append(WriteWithPattern(cell, numbers[column], kRowPatterns[column], markup), kCellEnd);
+  }
+  return Append(out, kRowEnd);
+}
+
 void AppendTableRows(std::string& page, const Amortization& table, const Separators& separators) {
-  constexpr std::string_view kRowStart = "<tr>";
-  constexpr std::string_view kRowEnd = "</tr>\n";
-  constexpr std::string_view kCellStart = "<td>";
-  constexpr std::string_view kCellEnd = "</td>";
   const Separators markup{MarkupText(separators.grouping), MarkupText(separators.decimal)};
   std::size_t longest = kRowStart.size() + kRowEnd.size();
   for (const DisplayPattern& column : kRowPatterns) {
     longest += kCellStart.size() + column.maxLength(markup) + kCellEnd.size();
   }
   std::string row(longest, '\0');
+  if (!table.rows.empty()) {
+    // Room for every row as long as the first: later rows are seldom longer.
+    const char* const firstEnd = WriteTableRow(row.data(), table.rows.front(), markup);
+    page.reserve(page.size() + table.rows.size() * static_cast<std::size_t>(firstEnd - row.data()));
+  }
   for (const AmortizationRow& month : table.rows) {
-    char* out = Append(row.data(), kRowStart);
-    const std::array<double, kReportColumns> numbers = RowNumbers(month);
-    for (std::size_t column = 0; column < kReportColumns; ++column) {
-      char* const cell = Append(out, kCellStart);
-      out = Append(WriteWithPattern(cell, numbers[column], kRowPatterns[column], markup), kCellEnd);
-    }
-    page.append(row.data(), Append(out, kRowEnd));
+    page.append(row.data(), WriteTableRow(row.data(), month, markup));
   }
 }
 
@@ -102,10 +113,7 @@ std::string TableHead() {
 
 std::string SchedulePage(const Amortization& table, const Separators& separators) {
   const std::string title = MarkupText(AmortizationTitle(table, separators));
-  std::string page;
-  // Room for the rows and the chart: the page is written in one piece.
-  page.reserve(table.rows.size() * 72 + 65536);
-  page +=
+  std::string page =
       "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n"
       "<meta charset=\"utf-8\"/>\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n<title>";
