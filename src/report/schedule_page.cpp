@@ -14,7 +14,9 @@
 namespace sw {
 namespace {
 
-// 15 mm margins leave the table inside both A4 and Letter paper.
+// 15 mm margins leave the table inside both A4 and Letter paper. Cells may
+// break a number anywhere, which they do only where it would not fit: on a
+// narrow screen or page, for amounts of dozens of digits.
 constexpr std::string_view kStyle = R"(<style>
 :root { color-scheme: light dark; --text: #1a1a1a; --page: #ffffff; --rule: #d0d0d0; --band: #f3f6fa; }
 @media (prefers-color-scheme: dark) {
@@ -30,8 +32,13 @@ figure { margin: 1em 0; }
 figure svg { width: 100%; height: auto; border-radius: 4px; }
 .schedule { border-collapse: collapse; min-width: 70%; font-variant-numeric: tabular-nums; }
 .schedule th, .schedule td { padding: 0.15em 1.2em; text-align: right; }
+.schedule td { overflow-wrap: anywhere; }
 .schedule thead th { border-bottom: 2px solid var(--text); vertical-align: bottom; }
 .schedule tbody tr:nth-child(even) { background: var(--band); }
+@media (max-width: 32em) {
+  body { margin: 1em auto; padding: 0 0.5em; }
+  .schedule th, .schedule td { padding: 0.15em 0.35em; }
+}
 @page { margin: 15mm; }
 @media print {
   :root { --text: #000000; --page: #ffffff; --rule: #bbbbbb; --band: #ffffff; }
@@ -122,8 +129,8 @@ std::string SchedulePage(const Amortization& table, const Separators& separators
   page += kStyle;
   page += "</head>\n<body>\n<h1>" + title + "</h1>\n";
   const ScheduleSummary summary = SummaryOf(table, separators);
-  page += SummaryTable(summary) + "<figure>\n" + ScheduleChart(table, summary, separators) +
-          "</figure>\n";
+  page += SummaryTable(summary) + "<figure>\n" +
+          ScheduleChart(table, summary, separators, ChartTitle::kLeftOut) + "</figure>\n";
   page += "<table class=\"schedule\">\n<caption>Month by month</caption>\n" + TableHead();
   page += "<tbody>\n";
   AppendTableRows(page, table, separators);

@@ -15,7 +15,8 @@ ScheduleSummary SummaryOf(const Amortization& table, const Separators& separator
   ShownCentsTotal paid = interest;
   paid.add(principal);
   return {FormatWithPattern(table.payment, pattern::kPayment, separators),
-          std::to_string(table.rows.size()), paid.text(separators), interest.text(separators)};
+          std::to_string(table.rows.size()), paid.text(separators), interest.text(separators),
+          paid.isZero()};
 }
 
 }  // namespace sw

@@ -14,6 +14,7 @@ struct ScheduleSummary {
   std::string payments;
   std::string totalPaid;
   std::string totalInterest;
+  bool paidShowsZero;  // every month's interest and principal show as 0.00
 };
 
 ScheduleSummary SummaryOf(const Amortization& table, const Separators& separators);
