@@ -29,6 +29,7 @@ constexpr double kLabelGap = 8;  // between a value label and its plot
 constexpr double kTitleSize = 16;
 constexpr double kTitleLine = 20;
 constexpr double kTitleBand = 44;  // above the plots' headings
+constexpr double kNoteLine = 16;
 constexpr int kAmountDecimals = 2;
 
 // A whole number of pixels, as a picture's size is written.
@@ -214,12 +215,33 @@ std::string Legend(const Amortization& table, const Frame& frame) {
 
 std::string Description(const Amortization& table, const ScheduleSummary& summary,
                         const Separators& separators) {
-  return "The principal still owed falls from " +
-         FormatWithPattern(table.principal, pattern::kBalance, separators) + " to " +
-         FormatWithPattern(table.rows.back().balance, pattern::kBalance, separators) + " over " +
-         summary.payments + " monthly payments of " + summary.payment +
-         ". Bars show what the payments went to: " + summary.totalInterest +
+  std::string text = "The principal still owed " +
+                     std::string(summary.endsAtZero ? "falls" : "goes") + " from " +
+                     FormatWithPattern(table.principal, pattern::kBalance, separators) + " to " +
+                     summary.lastBalance + " over " + summary.payments +
+                     " monthly payments of " + summary.payment + ". ";
+  if (!summary.endsAtZero) text += EndBalanceNote(summary, separators) + " ";
+  return text + "Bars show what the payments went to: " + summary.totalInterest +
          " interest in all, of " + summary.totalPaid + " paid.";
+}
+
+// Lines of text centred under the legend, each no wider than the picture
+// less its margins.
+std::vector<std::string> NoteLines(const ScheduleSummary& summary, const Frame& frame,
+                                   const Separators& separators) {
+  if (summary.endsAtZero) return {};
+  return WrappedLines("The balance after the last payment is " + summary.lastBalance + ", not " +
+                          FormatWithPattern(0.0, pattern::kBalance, separators) + ".",
+                      kLabelSize, true, frame.width - 2 * kRightMargin, separators.grouping);
+}
+
+std::string Notes(const std::vector<std::string>& lines, const Frame& frame) {
+  std::string svg;
+  for (std::size_t line = 0; line < lines.size(); ++line) {
+    svg += SvgText(frame.width / 2, kHeight + kNoteLine * static_cast<double>(line), lines[line],
+                   " text-anchor=\"middle\" font-weight=\"bold\"");
+  }
+  return svg;
 }
 
 // The title's lines, centred, each no wider than the picture less its margins.
@@ -256,8 +278,10 @@ std::string ScheduleChart(const Amortization& table, const ScheduleSummary& summ
   // Further title lines push the plots down; a left-out title leaves no band.
   const double shift = lines.empty() ? 0 : kTitleLine * static_cast<double>(lines.size() - 1);
   const double top = lines.empty() ? kTitleBand : 0;
+  const std::vector<std::string> notes = NoteLines(summary, frame, separators);
   const std::string width = Whole(frame.width);
-  const std::string height = Whole(kHeight + shift - top);
+  const std::string height =
+      Whole(kHeight + shift + kNoteLine * static_cast<double>(notes.size()) - top);
   std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" viewBox=\"0 " +
                     Whole(top) + " " + width + " " + height + "\" width=\"" + width +
                     "\" height=\"" + height +
@@ -268,7 +292,8 @@ std::string ScheduleChart(const Amortization& table, const ScheduleSummary& summ
   svg += "<rect y=\"" + Whole(top) + "\" width=\"" + width + "\" height=\"" + height +
          "\" fill=\"#ffffff\"/>\n";
   svg += TitleLines(lines, frame);
-  const std::string plots = Plots(table, summary, frame, balance, paid, bars, separators);
+  const std::string plots =
+      Plots(table, summary, frame, balance, paid, bars, separators) + Notes(notes, frame);
   if (shift == 0) return svg + plots + "</svg>\n";
   return svg + "<g transform=\"translate(0 " + At(shift) + ")\">\n" + plots + "</g>\n</svg>\n";
 }

@@ -28,6 +28,8 @@ h1 { font-size: 1.3em; }
 .summary { border-collapse: collapse; margin: 1em 0; }
 .summary th { text-align: left; font-weight: normal; padding: 0.2em 2em 0.2em 0; }
 .summary td { text-align: right; font-weight: bold; }
+.note { font-size: 0.9em; }
+.warning { border-left: 4px solid #b35806; padding: 0.3em 0.8em; }
 figure { margin: 1em 0; }
 figure svg { width: 100%; height: auto; border-radius: 4px; }
 .schedule { border-collapse: collapse; min-width: 70%; font-variant-numeric: tabular-nums; }
@@ -64,8 +66,19 @@ std::string SummaryRow(std::string_view heading, const std::string& value) {
 std::string SummaryTable(const ScheduleSummary& summary) {
   return "<table class=\"summary\">\n" + SummaryRow("Monthly payment", summary.payment) +
          SummaryRow("Number of payments", summary.payments) +
-         SummaryRow("Total paid", summary.totalPaid) +
-         SummaryRow("Total interest", summary.totalInterest) + "</table>\n";
+         SummaryRow("Principal repaid", summary.principalRepaid) +
+         SummaryRow("Total interest", summary.totalInterest) +
+         SummaryRow("Total paid", summary.totalPaid) + "</table>\n";
+}
+
+// Why the principal repaid may not match the principal: rounding row by
+// row, or a last balance that does not show as 0.00.
+std::string SummaryNote(const ScheduleSummary& summary, const Separators& separators) {
+  if (!summary.endsAtZero) {
+    return "<p class=\"warning\">" + MarkupText(EndBalanceNote(summary, separators)) + "</p>\n";
+  }
+  return "<p class=\"note\">Each month is rounded to the cent on its own, so the principal "
+         "repaid may differ from the amount borrowed by a few cents.</p>\n";
 }
 
 char* Append(char* out, std::string_view text) {
@@ -129,7 +142,7 @@ std::string SchedulePage(const Amortization& table, const Separators& separators
   page += kStyle;
   page += "</head>\n<body>\n<h1>" + title + "</h1>\n";
   const ScheduleSummary summary = SummaryOf(table, separators);
-  page += SummaryTable(summary) + "<figure>\n" +
+  page += SummaryTable(summary) + SummaryNote(summary, separators) + "<figure>\n" +
           ScheduleChart(table, summary, separators, ChartTitle::kLeftOut) + "</figure>\n";
   page += "<table class=\"schedule\">\n<caption>Month by month</caption>\n" + TableHead();
   page += "<tbody>\n";

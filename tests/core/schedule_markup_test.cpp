@@ -146,6 +146,42 @@ TEST(SchedulePage, HoldsTheReportsDigitsInEveryLocale) {
   }
 }
 
+struct EndCase {
+  const char* name;
+  double principal;
+  double rate;
+  std::int16_t years;
+  std::string principalRepaid;
+  std::string lastBalance;  // empty where it shows as 0.00
+};
+
+class EndBalance : public testing::TestWithParam<EndCase> {};
+
+// The page's totals add up as written; a schedule that does not end at 0.00
+// says so on the page, in the chart and in its description.
+TEST_P(EndBalance, IsSaidWhereItIsNotZero) {
+  const auto& [name, principal, rate, years, principalRepaid, lastBalance] = GetParam();
+  const Amortization table = AmortizationSchedule(principal, rate, years);
+  const std::string page = SchedulePage(table, Separators{});
+  const std::string svg = ScheduleChart(table, SummaryOf(table, Separators{}), Separators{});
+  EXPECT_EQ(Count(page, "Principal repaid</th><td>" + principalRepaid + "</td>"), 1u);
+  const std::string said = "the balance after the last payment is " + lastBalance;
+  EXPECT_EQ(Count(page, "<p class=\"warning\">The schedule does not end at 0.00: " + said),
+            lastBalance.empty() ? 0u : 1u);
+  EXPECT_EQ(Count(page, "<p class=\"note\">Each month is rounded"), lastBalance.empty() ? 1u : 0u);
+  EXPECT_EQ(Count(svg, "goes from"), lastBalance.empty() ? 0u : 1u);
+  EXPECT_EQ(Count(svg, ">The balance after the last payment is " + lastBalance + ", not 0.00.<"),
+            lastBalance.empty() ? 0u : 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Loans, EndBalance,
+    testing::Values(EndCase{"ThirtyYears", 100000, 6, 30, "99,999.92", ""},
+                    EndCase{"FourHundredYears", 250000, 6.5, 400, "249,988.90", "10.33"},
+                    EndCase{"NeverFalls", 250000, 6.5, 500, "0.00", "250,000.00"},
+                    EndCase{"Overpaid", 1e12, 6, 30, "1,000,000,000,000.03", "-0.04"}),
+    CaseName{});
+
 TEST(SchedulePage, ShowsTheTitleOnceAboveTheChart) {
   const Amortization table = AmortizationSchedule(100000, 6, 30);
   const std::string page = SchedulePage(table, Separators{});
@@ -201,11 +237,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Paid in each 2-year span", "Each bar: 2 years, the last 1 year"}},
         ChartCase{"Longest", 100000, 0.01, 2730, 60, "800 640",
                   {"Paid in each 46-year span", "Each bar: 46 years, the last 16 years"}},
-        // The labels push the plots right and widen the picture.
-        ChartCase{"ThirteenDigits", 9999999999999, 6.5, 30, 30, "833 640",
+        // The labels push the plots right and widen the picture; a line
+        // under the legend says the last balance is not 0.00.
+        ChartCase{"ThirteenDigits", 9999999999999, 6.5, 30, 30, "833 656",
                   {Thousands("10", 4)}},
         // The top tick is the principal itself; the title takes two lines.
-        ChartCase{"NearTheLargestDouble", 1.7e308, 0.01, 2730, 60, "3475 660",
+        ChartCase{"NearTheLargestDouble", 1.7e308, 0.01, 2730, 60, "3475 676",
                   {Thousands("170", 102), "Paid in each 46-year span"}},
         // Every amount shows as 0.00: nothing drawn, the axes in cents.
         ChartCase{"BelowACent", 0.001, 6, 30, 0, "800 640",
