@@ -10,7 +10,7 @@
 namespace sw {
 namespace {
 
-constexpr std::array<std::pair<DWORD, const char*>, 18> kReasons{{
+constexpr std::array<std::pair<DWORD, const char*>, 21> kReasons{{
     {ERROR_FILE_NOT_FOUND, "No such file or directory"},
     {ERROR_PATH_NOT_FOUND, "No such file or directory"},
     {ERROR_INVALID_DRIVE, "No such file or directory"},
@@ -29,6 +29,9 @@ constexpr std::array<std::pair<DWORD, const char*>, 18> kReasons{{
     {ERROR_NO_UNICODE_TRANSLATION, "Invalid or incomplete multibyte or wide character"},
     {ERROR_FILE_EXISTS, "File exists"},
     {ERROR_ALREADY_EXISTS, "File exists"},
+    {ERROR_INVALID_HANDLE, "Bad file descriptor"},
+    {ERROR_BROKEN_PIPE, "Broken pipe"},
+    {ERROR_NO_DATA, "Broken pipe"},
 }};
 
 constexpr std::array<std::wstring_view, 4> kDevices{L"CON", L"PRN", L"AUX", L"NUL"};
