@@ -71,6 +71,7 @@ Frame FrameFor(const ValueAxis& balance, const ValueAxis& bars) {
       widest = std::max(widest, TextWidth(label, kLabelSize));
     }
   }
+  // A label's size of room is left at the picture's edge.
   const double left = std::max(kPlotLeft, std::ceil(widest + kLabelGap + kLabelSize));
   return {left, left + kPlotWidth, left + kPlotWidth + kRightMargin};
 }
@@ -254,6 +255,20 @@ std::string TitleLines(const std::vector<std::string>& lines, const Frame& frame
   return svg;
 }
 
+// The <svg> start tag of a picture showing the drawing from `top` down,
+// the <title> and <desc> that screen readers read first, and the white
+// background.
+std::string SvgStart(double top, double width, double height, const std::string& title,
+                     const std::string& description) {
+  const std::string size = Whole(width) + "\" height=\"" + Whole(height);
+  return "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" viewBox=\"0 " + Whole(top) +
+         " " + Whole(width) + " " + Whole(height) + "\" width=\"" + size +
+         "\" font-family=\"Liberation Sans, Arial, Helvetica, sans-serif\" font-size=\"12\" "
+         "fill=\"#1a1a1a\">\n<title>" + MarkupText(title) + "</title>\n<desc>" +
+         MarkupText(description) + "</desc>\n<rect y=\"" + Whole(top) + "\" width=\"" + size +
+         "\" fill=\"#ffffff\"/>\n";
+}
+
 std::string Plots(const Amortization& table, const ScheduleSummary& summary,
                   const Frame& frame, const ValueAxis& balance, const ValueAxis& paid,
                   const std::vector<YearBar>& bars, const Separators& separators) {
@@ -279,18 +294,9 @@ std::string ScheduleChart(const Amortization& table, const ScheduleSummary& summ
   const double shift = lines.empty() ? 0 : kTitleLine * static_cast<double>(lines.size() - 1);
   const double top = lines.empty() ? kTitleBand : 0;
   const std::vector<std::string> notes = NoteLines(summary, frame, separators);
-  const std::string width = Whole(frame.width);
-  const std::string height =
-      Whole(kHeight + shift + kNoteLine * static_cast<double>(notes.size()) - top);
-  std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" viewBox=\"0 " +
-                    Whole(top) + " " + width + " " + height + "\" width=\"" + width +
-                    "\" height=\"" + height +
-                    "\" font-family=\"Liberation Sans, Arial, Helvetica, sans-serif\" "
-                    "font-size=\"12\" fill=\"#1a1a1a\">\n";
-  svg += "<title>" + MarkupText(titleText) + "</title>\n";
-  svg += "<desc>" + MarkupText(Description(table, summary, separators)) + "</desc>\n";
-  svg += "<rect y=\"" + Whole(top) + "\" width=\"" + width + "\" height=\"" + height +
-         "\" fill=\"#ffffff\"/>\n";
+  const double height = kHeight + shift + kNoteLine * static_cast<double>(notes.size()) - top;
+  std::string svg = SvgStart(top, frame.width, height, titleText,
+                             Description(table, summary, separators));
   svg += TitleLines(lines, frame);
   const std::string plots =
       Plots(table, summary, frame, balance, paid, bars, separators) + Notes(notes, frame);
