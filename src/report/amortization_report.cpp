@@ -1,5 +1,6 @@
 #include "report/amortization_report.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "numeric/display_pattern.h"
@@ -32,6 +33,19 @@ char* WriteRow(char* out, const AmortizationRow& row, const Separators& separato
 
 }  // namespace
 
+std::size_t LongestNumbers(const Amortization& table, const Separators& separators) {
+  if (table.rows.empty()) return 0;
+  const std::array<double, kReportColumns> first = RowNumbers(table.rows.front());
+  const std::array<double, kReportColumns> last = RowNumbers(table.rows.back());
+  std::size_t length = 0;
+  for (std::size_t column = 0; column < kReportColumns; ++column) {
+    const DisplayPattern& pattern = kRowPatterns[column];
+    length += std::max(FormatWithPattern(first[column], pattern, separators).size(),
+                       FormatWithPattern(last[column], pattern, separators).size());
+  }
+  return length;
+}
+
 std::string AmortizationTitle(const Amortization& table, const Separators& separators) {
   return "Amortization Table for " +
          FormatWithPattern(table.principal, pattern::kBalance, separators) + " at " +
@@ -45,12 +59,9 @@ std::string FormatAmortization(const Amortization& table, const Separators& sepa
   text += "    Interest Principal Principal\n";
   // Each row is written into one buffer long enough for any row, then
   // appended: no text is built per number.
+  const std::size_t between = (kReportColumns - 1) * kGap.size() + 1;
+  text.reserve(text.size() + table.rows.size() * (LongestNumbers(table, separators) + between));
   std::string row(LongestRow(separators), '\0');
-  if (!table.rows.empty()) {
-    // Room for every row as long as the first: later rows are seldom longer.
-    const char* const firstEnd = WriteRow(row.data(), table.rows.front(), separators);
-    text.reserve(text.size() + table.rows.size() * static_cast<std::size_t>(firstEnd - row.data()));
-  }
   for (const AmortizationRow& month : table.rows) {
     text.append(row.data(), WriteRow(row.data(), month, separators));
   }

@@ -34,6 +34,11 @@ inline std::array<double, kReportColumns> RowNumbers(const AmortizationRow& row)
   return numbers;
 }
 
+// How long a row's numbers can be, written in `separators`, without what
+// stands between them: each column only rises or only falls, so none is
+// longer than its first or last. Gives the room for the rows at once.
+std::size_t LongestNumbers(const Amortization& table, const Separators& separators);
+
 // The report's title line without its line feed: "Amortization Table for
 // 10,000.00 at 7.500% for 1 years".
 std::string AmortizationTitle(const Amortization& table, const Separators& separators = {});

@@ -106,16 +106,15 @@ char* WriteTableRow(char* out, const AmortizationRow& month, const Separators& m
 
 void AppendTableRows(std::string& page, const Amortization& table, const Separators& separators) {
   const Separators markup{MarkupText(separators.grouping), MarkupText(separators.decimal)};
-  std::size_t longest = kRowStart.size() + kRowEnd.size();
-  for (const DisplayPattern& column : kRowPatterns) {
-    longest += kCellStart.size() + column.maxLength(markup) + kCellEnd.size();
-  }
+  const std::size_t tags =
+      kRowStart.size() + kRowEnd.size() + kReportColumns * (kCellStart.size() + kCellEnd.size());
+  std::size_t longest = tags;
+  for (const DisplayPattern& column : kRowPatterns) longest += column.maxLength(markup);
+  // Room for the rows and for the end of the page.
+  constexpr std::size_t kPageEnd = 64;
+  page.reserve(page.size() + table.rows.size() * (LongestNumbers(table, markup) + tags) +
+               kPageEnd);
   std::string row(longest, '\0');
-  if (!table.rows.empty()) {
-    // Room for every row as long as the first: later rows are seldom longer.
-    const char* const firstEnd = WriteTableRow(row.data(), table.rows.front(), markup);
-    page.reserve(page.size() + table.rows.size() * static_cast<std::size_t>(firstEnd - row.data()));
-  }
   for (const AmortizationRow& month : table.rows) {
     page.append(row.data(), WriteTableRow(row.data(), month, markup));
   }
