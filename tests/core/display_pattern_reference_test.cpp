@@ -16,6 +16,7 @@
 #include "tested_locales.h"
 #include "numeric/display_pattern.h"
 #include "numeric/fifteen_digits.h"
+#include "report/shown_cents_total.h"
 
 // The formatter against the reference implementation, byte for byte, on
 // values drawn from the whole range of doubles and from around every kind
@@ -148,6 +149,16 @@ std::string DigitsText(const reference::Decimal& d) {
   return d.digits + " point " + std::to_string(d.point);
 }
 
+// The cents a total adds for the value, against the digits that the
+// reference writes for its magnitude with two decimals.
+bool AddsTheShownCents(double value) {
+  const Separators plain{"", "."};
+  ShownCentsTotal total;
+  total.add(value);
+  return total.text(plain) ==
+         reference::FormatWithPattern(std::fabs(value), pattern::kYears, plain);
+}
+
 TEST(DisplayPatternReference, SameTextForEveryValue) {
   const long long wanted = ValueCount();
   const Separators separatorSets[] = {Separators{}, test::kFrench};
@@ -162,6 +173,9 @@ TEST(DisplayPatternReference, SameTextForEveryValue) {
       if (digits != expectedDigits && ++mismatches <= 10) {
         ADD_FAILURE() << std::hexfloat << magnitude << ": fifteen digits " << digits
                       << ", reference " << expectedDigits;
+      }
+      if (!AddsTheShownCents(magnitude) && ++mismatches <= 10) {
+        ADD_FAILURE() << std::hexfloat << magnitude << ": cents total differs from the reference";
       }
       for (const double value : {magnitude, -magnitude}) {
         ++compared;
