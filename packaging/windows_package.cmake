@@ -1,9 +1,13 @@
 # `cpack` in the windows build makes sumwright-cli-<version>-windows-x86_64.zip:
 # the program, its licence and a short README.txt, in one folder.
 install(TARGETS sumwright-cli RUNTIME DESTINATION .)
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+# Both texts end their lines in CR LF, as Windows editors expect.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+string(REPLACE "\n" "\r\n" licence "${licence}")
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt "${licence}")
 configure_file(windows_readme.txt.in ${CMAKE_CURRENT_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt DESTINATION .)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt ${CMAKE_CURRENT_BINARY_DIR}/README.txt
+        DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME sumwright-cli)

@@ -9,7 +9,9 @@
 # fresh root, which has none of the build's packages: the calculator must
 # start from it, and purging the package must leave none of its files.
 #
-# Usage, as root: scripts/fresh-machine.sh [REPOSITORY]
+# Usage, as root: scripts/fresh-machine.sh [--busy] [REPOSITORY]
+#   --busy         runs the test command while busy loops hold every core, one
+#                  a core, as on a laptop that compiles while its user browses
 #   REPOSITORY     what to clone (default: the repository holding this script)
 #   SW_ROOT        where the build root is made (default /var/tmp/sw-fresh-root;
 #                  the package is installed in the same path + "-install")
@@ -22,6 +24,12 @@
 # not part of .ci/run.
 set -uo pipefail
 
+busy=0
+if [ "${1:-}" = --busy ]; then
+  busy=1
+  shift
+fi
+readonly busy
 readonly repository=${1:-$(git -C "$(dirname "$0")" rev-parse --show-toplevel)}
 readonly build_root=${SW_ROOT:-/var/tmp/sw-fresh-root}
 readonly install_root=$build_root-install
@@ -37,6 +45,7 @@ summary=()
 failed=0
 mounted=()
 xvfb_pid=
+busy_pids=()
 
 log() { printf '[%s] %s\n' "$(date -u +%H:%M:%S)" "$*"; }
 
@@ -48,10 +57,27 @@ record() {
   log "$verdict: $step"
 }
 
+start_busy_loops() {
+  local core
+  for (( core = 0; core < $(nproc); core++ )); do
+    yes >/dev/null &
+    busy_pids+=($!)
+  done
+  log "${#busy_pids[@]} busy loops hold every core"
+}
+
+stop_busy_loops() {
+  [ ${#busy_pids[@]} -eq 0 ] && return
+  kill "${busy_pids[@]}" 2>/dev/null
+  wait "${busy_pids[@]}" 2>/dev/null
+  busy_pids=()
+}
+
 verdict_of() { [ "$1" -eq 0 ] && echo PASS || echo FAIL; }
 
 cleanup() {
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  stop_busy_loops
   local i
   for (( i=${#mounted[@]}-1; i>=0; i-- )); do
     umount -l "${mounted[i]}" 2>/dev/null
@@ -196,12 +222,16 @@ test_step() {
     return 1
   fi
   log "+ $command"
+  [ "$busy" -eq 1 ] && start_busy_loops
   in_root "$build_root" timeout "$test_limit" bash -euo pipefail -c "cd $project_in_root && $command" \
     >"$report_dir/test-command.log" 2>&1
   status=$?
+  stop_busy_loops
   grep -E 'tests passed|tests failed|\(Failed\)|\*\*\*Failed|Not Run' "$report_dir/test-command.log" | tail -n 20
   log "test command ended with status $status"
-  record "$(verdict_of $status)" "test command" "$started"
+  local name="test command"
+  [ "$busy" -eq 1 ] && name="test command, every core busy"
+  record "$(verdict_of $status)" "$name" "$started"
 }
 
 # The .deb of the release build, copied out of the build root.

@@ -8,11 +8,18 @@ if ! command -v localedef >/dev/null; then
   exit 1
 fi
 mkdir -p "$dir"
-for name in en_US de_DE fr_FR de_CH; do
-  target=$dir/$name.UTF-8
+# Each line: the locale's source, its character set, the name it is made as.
+while read -r source charset name; do
+  target=$dir/$name
   [ -d "$target" ] && continue
   rm -rf "$target.part"
   # Status 1 means warnings only: the locale was written.
-  localedef -i "$name" -f UTF-8 "$target.part" || [ $? -eq 1 ]
+  localedef -i "$source" -f "$charset" "$target.part" || [ $? -eq 1 ]
   mv "$target.part" "$target"
-done
+done <<EOF
+en_US UTF-8 en_US.UTF-8
+de_DE UTF-8 de_DE.UTF-8
+fr_FR UTF-8 fr_FR.UTF-8
+de_CH UTF-8 de_CH.UTF-8
+fr_FR@euro ISO-8859-15 fr_FR.ISO-8859-15@euro
+EOF

@@ -7,6 +7,7 @@
 #include "cli/command_suggestion.h"
 #include "cli/split_assigned_values.h"
 #include "cli/usage.h"
+#include "system/standard_output.h"
 
 namespace sw::cli {
 namespace {
@@ -15,17 +16,10 @@ ExitCode RunSelected(const CLI::App& app, const CommandTable& commands, std::ost
                      std::ostream& err) {
   const CLI::App* selected = app.get_subcommands().front();
   const auto command = std::ranges::find(commands, selected, &Command::parser);
-  const ExitCode code = command->action(out, err);
-  if (!out.flush()) {
-    err << kProgramName << ": cannot write the standard output\n";
-    return ExitCode::kWriteFailure;
-  }
-  return code;
+  return command->action(out, err);
 }
 
-}  // namespace
-
-ExitCode RunCommandLine(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+ExitCode Run(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   CommandLineParser parser;
   CLI::App& app = parser.app();
   std::vector<std::string> parserArgs = SplitAssignedValues(args);
@@ -46,6 +40,18 @@ ExitCode RunCommandLine(std::span<const std::string> args, std::ostream& out, st
     return ReportUsageError(error.what(), err);
   }
   return RunSelected(app, parser.commands(), out, err);
+}
+
+}  // namespace
+
+ExitCode RunCommandLine(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  const ExitCode code = Run(args, out, err);
+  if (!out.flush()) {
+    err << kProgramName << ": cannot write the standard output: " << WriteFailureReason(out)
+        << '\n';
+    return ExitCode::kWriteFailure;
+  }
+  return code;
 }
 
 }  // namespace sw::cli

@@ -15,7 +15,7 @@ CommandLineParser::CommandLineParser()
       "Values are read as the calculator's entry fields read them.\n"
       "Numbers use \",\" and \".\" whatever the locale; with --locale, the separators of\n"
       "LC_ALL, LC_NUMERIC or LANG, as the windows do. csv and json keep plain numbers.\n"
-      "Exit status: 0 done, 1 calculation failed, 2 usage error, 3 file not written.");
+      "Exit status: 0 done, 1 calculation failed, 2 usage error, 3 output not written.");
   app_.set_version_flag("--version", std::string(kProgramName) + " " + product::kVersion);
   app_.require_subcommand(1);
   AddFieldCommands(app_, commands_);

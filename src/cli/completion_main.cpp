@@ -1,10 +1,12 @@
 // Writes the bash completion script of sumwright-cli to the file given; the
 // build runs it so that the script always matches the commands.
-#include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "cli/bash_completion.h"
 #include "cli/command_line_parser.h"
+#include "cli/exit_code.h"
+#include "system/file_writer.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -12,8 +14,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   sw::cli::CommandLineParser parser;
-  std::ofstream out(argv[1], std::ios::binary);
-  sw::cli::WriteBashCompletion(parser.app(), out);
-  out.close();
-  return out ? 0 : 1;
+  std::ostringstream script;
+  sw::cli::WriteBashCompletion(parser.app(), script);
+  const auto failure = sw::WriteReportFile(argv[1], script.str(), sw::WriteMode::Replace);
+  if (!failure) return 0;
+  std::cerr << "sumwright-cli-completion: cannot write \"" << argv[1] << "\": " << *failure << '\n';
+  return static_cast<int>(sw::cli::ExitCode::kWriteFailure);
 }

@@ -1,6 +1,7 @@
 #include "cli/schedule_command.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -33,6 +34,31 @@ struct ScheduleRequest {
   bool toFile() const { return save->count() > 0 || append->count() > 0; }
 };
 
+// The report file that --save or --append names.
+struct ReportTarget {
+  std::string_view option;
+  const std::string& name;
+  WriteMode mode;
+};
+
+ReportTarget TargetOf(const ScheduleRequest& request) {
+  if (request.save->count() > 0) return {"--save", request.saveName, WriteMode::Replace};
+  return {"--append", request.appendName, WriteMode::Append};
+}
+
+// What makes the request a usage error, if anything.
+std::optional<std::string> UsageProblem(const ScheduleRequest& request) {
+  if (!request.toFile()) return std::nullopt;
+  if (request.format != "text") {
+    return "--save and --append write the text report: they go only with --format text, not "
+           "with --format " + request.format;
+  }
+  const ReportTarget target = TargetOf(request);
+  if (!NamesNoFile(target.name)) return std::nullopt;
+  return std::string(target.option) + " \"" + target.name +
+         "\" names no file: a file name must come before the \".txt\" that is added";
+}
+
 ExitCode WriteText(const Amortization& table, const ScheduleRequest& request,
                    const Separators& separators, std::ostream& out, std::ostream& err) {
   const std::string report = FormatAmortization(table, separators);
@@ -40,19 +66,15 @@ ExitCode WriteText(const Amortization& table, const ScheduleRequest& request,
     out << report;
     return ExitCode::kSuccess;
   }
-  const bool replace = request.save->count() > 0;
-  const SavedReport saved = SaveReport(report, replace ? request.saveName : request.appendName,
-                                       replace ? WriteMode::Replace : WriteMode::Append);
+  const ReportTarget target = TargetOf(request);
+  const SavedReport saved = SaveReport(report, target.name, target.mode);
   if (!saved.failure) return ExitCode::kSuccess;
   err << kProgramName << ": cannot write \"" << saved.path << "\": " << *saved.failure << '\n';
   return ExitCode::kWriteFailure;
 }
 
 ExitCode Run(const ScheduleRequest& request, std::ostream& out, std::ostream& err) {
-  if (request.toFile() && request.format != "text") {
-    return ReportUsageError("--save and --append write the text report: they go only with "
-                            "--format text, not with --format " + request.format, err);
-  }
+  if (const auto problem = UsageProblem(request)) return ReportUsageError(*problem, err);
   const Separators separators = CommandSeparators(request.followLocale);
   const AmortizationOutcome outcome =
       ComputeAmortization(request.principal, request.rate, request.years, separators);

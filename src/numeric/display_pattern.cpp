@@ -1,35 +1,14 @@
 #include "numeric/display_pattern.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
-#include "numeric/fifteen_digits.h"
+#include "numeric/shown_decimal.h"
 
 namespace sw {
 namespace {
-
-// Rounding works on the value taken to fifteen significant digits, the
-// precision a double reliably carries, so a value stored a hair below a
-// decimal halfway point (1.005 is 1.00499999999999989...) rounds as its
-// decimal reading suggests, and binary noise beyond fifteen digits never
-// decides a rounding.
-void RoundHalfAwayFromZero(Decimal& d, int decimals) {
-  const int keep = d.point + decimals;
-  if (keep >= d.count) return;
-  if (keep < 0) {
-    d = {0, 0, d.point};
-    return;
-  }
-  const std::uint64_t dropped = kPowersOfTen[d.count - keep];
-  const bool up = d.digits % dropped >= dropped / 2;
-  d.digits /= dropped;
-  d.count = keep;
-  if (up && ++d.digits == kPowersOfTen[keep]) {  // all nines: one digit more
-    ++d.count;
-    ++d.point;
-  }
-}
 
 // The decimal's digits as characters.
 struct DigitText {
@@ -58,9 +37,29 @@ int ShownIntegerDigits(std::string_view digits, int point) {
   return std::max(point - first, 0);
 }
 
-char* Append(char* out, const std::string& text) {
+char* Append(char* out, std::string_view text) {
   std::memcpy(out, text.data(), text.size());
   return out + text.size();
+}
+
+// Writes the `count` integer digits that end at `point`, with `grouping`
+// (which may be empty) before each group of three counted from the point.
+// The zeros past the last of `digits`, which make up most of a number near
+// the largest double, are written a group at a time.
+char* WriteIntegerDigits(char* out, std::string_view digits, int point, int count,
+                         std::string_view grouping) {
+  const int first = point - count;
+  const int known = std::max(static_cast<int>(digits.size()), first);
+  int index = first;
+  for (; index < point && (index < known || (point - index) % 3 != 0); ++index) {
+    if (index > first && (point - index) % 3 == 0) out = Append(out, grouping);
+    *out++ = DigitAt(digits, index);
+  }
+  for (; index < point; index += 3) {
+    if (index > first) out = Append(out, grouping);
+    out = std::fill_n(out, 3, '0');
+  }
+  return out;
 }
 
 // DBL_MAX is below 1e309.
@@ -76,8 +75,7 @@ std::size_t DisplayPattern::maxLength(const Separators& separators) const {
 
 char* WriteWithPattern(char* out, double value, const DisplayPattern& pattern,
                        const Separators& separators) {
-  Decimal rounded = FifteenDigits(std::fabs(value));
-  RoundHalfAwayFromZero(rounded, pattern.decimals());
+  const Decimal rounded = ShownDecimal(value, pattern.decimals());
   const DigitText d(rounded);
   const int point = rounded.point;
 
@@ -92,13 +90,8 @@ char* WriteWithPattern(char* out, double value, const DisplayPattern& pattern,
 char* WriteDigitsWithPattern(char* out, std::string_view digits, int point,
                              const DisplayPattern& pattern, const Separators& separators) {
   const int integerDigits = std::max(ShownIntegerDigits(digits, point), pattern.minIntegerDigits());
-  const int firstIndex = point - integerDigits;
-  for (int i = 0; i < integerDigits; ++i) {
-    if (pattern.grouped() && i > 0 && (integerDigits - i) % 3 == 0) {
-      out = Append(out, separators.grouping);
-    }
-    *out++ = DigitAt(digits, firstIndex + i);
-  }
+  out = WriteIntegerDigits(out, digits, point, integerDigits,
+                           pattern.grouped() ? std::string_view(separators.grouping) : "");
   if (pattern.decimals() > 0) {
     out = Append(out, separators.decimal);
     for (int i = 0; i < pattern.decimals(); ++i) *out++ = DigitAt(digits, point + i);

@@ -11,10 +11,11 @@ struct Utf8Character {
   std::size_t length;  // bytes
 };
 
-// The character that `text` starts with: a lead byte that can start a
-// sequence (0x00-0x7F, 0xC2-0xF4) and as many continuation bytes as it
-// announces. Nothing for an empty text or a malformed start. Longer forms
-// of a character than needed are not refused.
+// The character that `text` starts with, in the one form that UTF-8 allows:
+// a lead byte, as many continuation bytes as it announces, and a Unicode
+// scalar value (no UTF-16 surrogate, none above U+10FFFF) written in the
+// fewest bytes that hold it. Nothing for an empty text, a text cut short or
+// any other malformed start.
 std::optional<Utf8Character> DecodeUtf8(std::string_view text);
 
 }  // namespace sw

@@ -1,5 +1,6 @@
 #include "report/amortization_report.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "numeric/display_pattern.h"
@@ -21,16 +22,29 @@ std::size_t LongestRow(const Separators& separators) {
 }
 
 char* WriteRow(char* out, const AmortizationRow& row, const Separators& separators) {
-  const std::array<double, 4> numbers = RowNumbers(row);
-  out = WriteWithPattern(out, numbers[0], kRowPatterns[0], separators);
-  for (std::size_t i = 1; i < numbers.size(); ++i) {
-    out = WriteWithPattern(WriteGap(out), numbers[i], kRowPatterns[i], separators);
+  const std::array<double, kReportColumns> numbers = RowNumbers(row);
+  out = WriteWithPattern(out, numbers[kMonthColumn], kRowPatterns[kMonthColumn], separators);
+  for (std::size_t column = kMonthColumn + 1; column < kReportColumns; ++column) {
+    out = WriteWithPattern(WriteGap(out), numbers[column], kRowPatterns[column], separators);
   }
   *out++ = '\n';
   return out;
 }
 
 }  // namespace
+
+std::size_t LongestNumbers(const Amortization& table, const Separators& separators) {
+  if (table.rows.empty()) return 0;
+  const std::array<double, kReportColumns> first = RowNumbers(table.rows.front());
+  const std::array<double, kReportColumns> last = RowNumbers(table.rows.back());
+  std::size_t length = 0;
+  for (std::size_t column = 0; column < kReportColumns; ++column) {
+    const DisplayPattern& pattern = kRowPatterns[column];
+    length += std::max(FormatWithPattern(first[column], pattern, separators).size(),
+                       FormatWithPattern(last[column], pattern, separators).size());
+  }
+  return length;
+}
 
 std::string AmortizationTitle(const Amortization& table, const Separators& separators) {
   return "Amortization Table for " +
@@ -40,14 +54,13 @@ std::string AmortizationTitle(const Amortization& table, const Separators& separ
 }
 
 std::string FormatAmortization(const Amortization& table, const Separators& separators) {
-  constexpr std::size_t kTypicalRowLength = 48;
-  std::string text;
-  text.reserve(160 + table.rows.size() * kTypicalRowLength);
-  text += AmortizationTitle(table, separators) + "\n";
+  std::string text = AmortizationTitle(table, separators) + "\n";
   text += " #  Monthly  Monthly   Remaining\n";
   text += "    Interest Principal Principal\n";
   // Each row is written into one buffer long enough for any row, then
   // appended: no text is built per number.
+  const std::size_t between = (kReportColumns - 1) * kGap.size() + 1;
+  text.reserve(text.size() + table.rows.size() * (LongestNumbers(table, separators) + between));
   std::string row(LongestRow(separators), '\0');
   for (const AmortizationRow& month : table.rows) {
     text.append(row.data(), WriteRow(row.data(), month, separators));

@@ -10,16 +10,34 @@
 
 namespace sw {
 
-// The patterns of a report row's four numbers, in the order RowNumbers
-// gives them: the month, its interest, the principal repaid and the
-// principal still owed.
-inline constexpr std::array<DisplayPattern, 4> kRowPatterns{
+// The columns of a report row, in the order they are written.
+enum ReportColumn : std::size_t {
+  kMonthColumn,
+  kInterestColumn,   // the month's interest
+  kPrincipalColumn,  // the principal repaid that month
+  kBalanceColumn,    // the principal still owed after it
+  kReportColumns
+};
+
+// The patterns of the columns, indexed by ReportColumn.
+inline constexpr std::array<DisplayPattern, kReportColumns> kRowPatterns{
     DisplayPattern{pattern::kMonthNumber}, DisplayPattern{pattern::kMonthlyInterest},
     DisplayPattern{pattern::kMonthlyPrincipal}, DisplayPattern{pattern::kBalance}};
 
-inline std::array<double, 4> RowNumbers(const AmortizationRow& row) {
-  return {static_cast<double>(row.month), row.interest, row.principal, row.balance};
+// A row's numbers, indexed by ReportColumn.
+inline std::array<double, kReportColumns> RowNumbers(const AmortizationRow& row) {
+  std::array<double, kReportColumns> numbers{};
+  numbers[kMonthColumn] = static_cast<double>(row.month);
+  numbers[kInterestColumn] = row.interest;
+  numbers[kPrincipalColumn] = row.principal;
+  numbers[kBalanceColumn] = row.balance;
+  return numbers;
 }
+
+// How long a row's numbers can be, written in `separators`, without what
+// stands between them: each column only rises or only falls, so none is
+// longer than its first or last. Gives the room for the rows at once.
+std::size_t LongestNumbers(const Amortization& table, const Separators& separators);
 
 // The report's title line without its line feed: "Amortization Table for
 // 10,000.00 at 7.500% for 1 years".

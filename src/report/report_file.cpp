@@ -26,7 +26,7 @@ std::string ReportFileRecord(std::string_view utf8Text) {
       continue;
     }
     const auto c = DecodeUtf8(utf8Text.substr(i));
-    const bool latin1 = c && c->length <= 2 && c->codePoint <= 0xFF;
+    const bool latin1 = c && c->codePoint <= 0xFF;
     record += latin1 ? static_cast<char>(c->codePoint) : '?';  // '?' beyond Latin-1 or not UTF-8
     i += c ? c->length : 1;
   }

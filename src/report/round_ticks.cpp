@@ -1,5 +1,6 @@
 #include "report/round_ticks.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <initializer_list>
@@ -23,20 +24,25 @@ double PowerOfTen(int exponent) {
 
 }  // namespace
 
-RoundTicks RoundTicksFor(double highest, int most) {
+RoundTicks RoundTicksFor(double highest, int most, int mostDecimals) {
   // One power lower than the estimate: a log10 an ulp high must not skip
   // the smallest step.
-  const int exponent = static_cast<int>(std::floor(std::log10(highest / most))) - 1;
-  for (int next = exponent;; ++next) {
+  const double estimate = highest / most;
+  const int exponent =
+      estimate > 0 ? static_cast<int>(std::floor(std::log10(estimate))) - 1 : -mostDecimals;
+  for (int next = std::max(exponent, -mostDecimals);; ++next) {
     const double power = PowerOfTen(next);
     for (const int multiple : {1, 2, 5}) {
       const double step = multiple * power;
       // A hair over a multiple of the step is a rounding error of the sum, not a tick more.
-      const double steps = std::ceil(highest / step * (1 - 1e-12));
+      const double steps = std::max(std::ceil(highest / step * (1 - 1e-12)), 1.0);
       if (steps > most) continue;
-      RoundTicks ticks{step, static_cast<int>(steps), next < 0 ? -next : 0};
-      while (ticks.count > 1 && !std::isfinite(ticks.top())) --ticks.count;
-      return ticks;
+      const int decimals = next < 0 ? -next : 0;
+      if (std::isfinite(steps * step)) {
+        return {step, static_cast<int>(steps), decimals, steps * step};
+      }
+      const double below = std::floor((highest - step / 2) / step);
+      return {step, static_cast<int>(below) + 1, decimals, highest};
     }
   }
 }

@@ -1,15 +1,16 @@
 #include "report/schedule_chart.h"
 
 #include <algorithm>
-#include <array>
-#include <cfloat>
-#include <charconv>
+#include <cmath>
 #include <vector>
 
 #include "numeric/display_pattern.h"
+#include "numeric/shown_decimal.h"
 #include "report/amortization_report.h"
+#include "report/chart_text.h"
 #include "report/markup_text.h"
 #include "report/round_ticks.h"
+#include "report/year_bars.h"
 
 namespace sw {
 namespace {
@@ -22,21 +23,30 @@ constexpr const char* kAreaColour = "#deebf7";
 constexpr const char* kGridColour = "#d9d9d9";
 constexpr const char* kAxisColour = "#404040";
 constexpr double kPlotWidth = kPlotRight - kPlotLeft;
+constexpr double kRightMargin = kWidth - kPlotRight;
+constexpr double kLabelSize = 12;
+constexpr double kLabelGap = 8;  // between a value label and its plot
+constexpr double kTitleSize = 16;
+constexpr double kTitleLine = 20;
+constexpr double kTitleBand = 44;  // above the plots' headings
+constexpr double kNoteLine = 16;
+constexpr int kAmountDecimals = 2;
 
-// A coordinate to one decimal: finer than any screen or printer needs.
-std::string At(double coordinate) {
-  std::array<char, 32> buffer{};
-  const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), coordinate,
-                                 std::chars_format::fixed, 1)
-                       .ptr;
-  return std::string(buffer.data(), end);
-}
+// A whole number of pixels, as a picture's size is written.
+std::string Whole(double pixels) { return std::to_string(static_cast<long long>(pixels)); }
 
-// Where `value` lies on a vertical axis from `bottom` (zero) to `top`
-// (ticks.top()), kept inside the plot.
-double Height(double value, const RoundTicks& ticks, double top, double bottom) {
-  return bottom - std::clamp(value / ticks.top(), 0.0, 1.0) * (bottom - top);
-}
+// The plots' place across the picture.
+struct Frame {
+  double left;
+  double right;
+  double width;  // of the picture
+};
+
+// A vertical axis: its ticks and their labels.
+struct ValueAxis {
+  RoundTicks ticks;
+  std::vector<std::string> labels;
+};
 
 std::string Label(double value, int decimals, const Separators& separators) {
   std::string picture = "#,##0";
@@ -44,42 +54,77 @@ std::string Label(double value, int decimals, const Separators& separators) {
   return FormatWithPattern(value, picture, separators);
 }
 
-std::string Text(double x, double y, const std::string& text, const char* attributes = "") {
-  return "<text x=\"" + At(x) + "\" y=\"" + At(y) + "\"" + attributes + ">" + MarkupText(text) +
-         "</text>\n";
+ValueAxis AmountAxis(double highest, const Separators& separators) {
+  ValueAxis axis{RoundTicksFor(highest, 5, kAmountDecimals), {}};
+  for (int tick = 0; tick <= axis.ticks.count; ++tick) {
+    axis.labels.push_back(Label(axis.ticks.at(tick), axis.ticks.decimals, separators));
+  }
+  return axis;
+}
+
+// The plots start right of the widest label, and never further left than
+// the usual margin.
+Frame FrameFor(const ValueAxis& balance, const ValueAxis& bars) {
+  double widest = 0;
+  for (const ValueAxis* axis : {&balance, &bars}) {
+    for (const std::string& label : axis->labels) {
+      widest = std::max(widest, TextWidth(label, kLabelSize));
+    }
+  }
+  // A label's size of room is left at the picture's edge.
+  const double left = std::max(kPlotLeft, std::ceil(widest + kLabelGap + kLabelSize));
+  return {left, left + kPlotWidth, left + kPlotWidth + kRightMargin};
+}
+
+// Where `value` lies on a vertical axis from `bottom` (zero) to `top`
+// (the top tick), kept inside the plot.
+double Height(double value, const RoundTicks& ticks, double top, double bottom) {
+  return bottom - std::clamp(value / ticks.top, 0.0, 1.0) * (bottom - top);
 }
 
 // Grid lines and labels of a vertical axis, and its heading above the plot.
-std::string ValueAxis(const RoundTicks& ticks, double top, double bottom,
-                      const std::string& heading, const Separators& separators) {
-  std::string svg = Text(kPlotLeft, top - 12, heading, " font-weight=\"bold\"");
-  for (int tick = 0; tick <= ticks.count; ++tick) {
-    const double y = Height(ticks.at(tick), ticks, top, bottom);
-    svg += "<line x1=\"" + At(kPlotLeft) + "\" x2=\"" + At(kPlotRight) + "\" y1=\"" + At(y) +
+std::string AxisLines(const ValueAxis& axis, const Frame& frame, double top, double bottom,
+                      const std::string& heading) {
+  std::string svg = SvgText(frame.left, top - 12, heading, " font-weight=\"bold\"");
+  for (int tick = 0; tick <= axis.ticks.count; ++tick) {
+    const double y = Height(axis.ticks.at(tick), axis.ticks, top, bottom);
+    svg += "<line x1=\"" + At(frame.left) + "\" x2=\"" + At(frame.right) + "\" y1=\"" + At(y) +
            "\" y2=\"" + At(y) + "\" stroke=\"" + kGridColour + "\"/>\n";
-    svg += Text(kPlotLeft - 8, y + 4, Label(ticks.at(tick), ticks.decimals, separators),
-                " text-anchor=\"end\"");
+    svg += SvgText(frame.left - kLabelGap, y + 4, axis.labels[static_cast<std::size_t>(tick)],
+                   " text-anchor=\"end\"");
   }
   return svg;
 }
 
-double YearX(double years, int allYears) { return kPlotLeft + years / allYears * kPlotWidth; }
+double YearX(double years, int allYears, const Frame& frame) {
+  return frame.left + years / allYears * kPlotWidth;
+}
 
-// Year labels under a plot and its axis lines.
-std::string YearAxis(int years, double top, double bottom, const Separators& separators) {
-  const RoundTicks ticks = RoundTicksFor(std::max(years, 5), 10);
-  std::string svg = "<path d=\"M" + At(kPlotLeft) + " " + At(top) + "V" + At(bottom) + "H" +
-                    At(kPlotRight) + "\" fill=\"none\" stroke=\"" + kAxisColour + "\"/>\n";
+// Year labels under a plot, its axis lines and their name.
+std::string YearAxis(int years, const Frame& frame, double top, double bottom,
+                     const Separators& separators) {
+  const RoundTicks ticks = RoundTicksFor(std::max(years, 5), 10, 1);
+  std::string svg = "<path d=\"M" + At(frame.left) + " " + At(top) + "V" + At(bottom) + "H" +
+                    At(frame.right) + "\" fill=\"none\" stroke=\"" + kAxisColour + "\"/>\n";
   for (int tick = 0; ticks.at(tick) <= years; ++tick) {
-    svg += Text(YearX(ticks.at(tick), years), bottom + 16,
-                Label(ticks.at(tick), ticks.decimals, separators), " text-anchor=\"middle\"");
+    svg += SvgText(YearX(ticks.at(tick), years, frame), bottom + 16,
+                   Label(ticks.at(tick), ticks.decimals, separators), " text-anchor=\"middle\"");
   }
-  return svg;
+  return svg + SvgText(frame.right, bottom + 32, "Years", " text-anchor=\"end\"");
+}
+
+// In place of a plot whose amounts all show as 0.00.
+std::string ZeroNote(std::string_view what, const Frame& frame, double top, double bottom,
+                     const Separators& separators) {
+  return SvgText((frame.left + frame.right) / 2, (top + bottom) / 2,
+                 "Every " + std::string(what) + " rounds to " +
+                     FormatWithPattern(0.0, pattern::kBalance, separators),
+                 " text-anchor=\"middle\"");
 }
 
 // The balance at the start and after each month, through at most one point
 // per plot column; the first and last are always drawn.
-std::string BalancePaths(const Amortization& table, const RoundTicks& ticks) {
+std::string BalancePaths(const Amortization& table, const RoundTicks& ticks, const Frame& frame) {
   const std::size_t months = table.rows.size();
   const auto balanceAt = [&table](std::size_t month) {
     return month == 0 ? table.principal : table.rows[month - 1].balance;
@@ -89,39 +134,27 @@ std::string BalancePaths(const Amortization& table, const RoundTicks& ticks) {
   for (std::size_t column = 0; column <= columns; ++column) {
     const std::size_t month = column * months / columns;
     line += column == 0 ? 'M' : 'L';
-    line += At(kPlotLeft + kPlotWidth * month / months);
+    line += At(frame.left + kPlotWidth * month / months);
     line += ' ';
     line += At(Height(balanceAt(month), ticks, kBalanceTop, kBalanceBottom));
   }
-  const std::string area = line + "L" + At(kPlotRight) + " " + At(kBalanceBottom) + "L" +
-                           At(kPlotLeft) + " " + At(kBalanceBottom) + "Z";
+  const std::string area = line + "L" + At(frame.right) + " " + At(kBalanceBottom) + "L" +
+                           At(frame.left) + " " + At(kBalanceBottom) + "Z";
   return "<path d=\"" + area + "\" fill=\"" + kAreaColour + "\"/>\n<path d=\"" + line +
          "\" fill=\"none\" stroke=\"" + kBalanceColour +
          "\" stroke-width=\"2.5\" stroke-linejoin=\"round\"/>\n";
 }
 
-struct Bar {
-  int firstYear;
-  int lastYear;  // one past
-  double interest = 0;
-  double principal = 0;
-
-  double paid() const { return std::min(interest + principal, DBL_MAX); }
-};
-
-int YearsPerBar(int years) { return (years + kMostBars - 1) / kMostBars; }
-
-std::vector<Bar> YearBars(const Amortization& table, int yearsPerBar) {
-  std::vector<Bar> bars;
-  for (int first = 0; first < table.years; first += yearsPerBar) {
-    bars.push_back({first, std::min(first + yearsPerBar, table.years)});
+std::string Balance(const Amortization& table, const Frame& frame, const ValueAxis& axis,
+                    const Separators& separators) {
+  std::string svg = AxisLines(axis, frame, kBalanceTop, kBalanceBottom, "Principal still owed");
+  // The principal is the largest balance.
+  if (ShownDecimal(table.principal, kAmountDecimals).digits == 0) {
+    svg += ZeroNote("balance", frame, kBalanceTop, kBalanceBottom, separators);
+  } else {
+    svg += BalancePaths(table, axis.ticks, frame);
   }
-  for (const AmortizationRow& row : table.rows) {
-    Bar& bar = bars[static_cast<std::size_t>((row.month - 1) / 12 / yearsPerBar)];
-    bar.interest = std::min(bar.interest + row.interest, DBL_MAX);
-    bar.principal = std::min(bar.principal + row.principal, DBL_MAX);
-  }
-  return bars;
+  return svg + YearAxis(table.years, frame, kBalanceTop, kBalanceBottom, separators);
 }
 
 std::string Rect(double x, double width, double top, double bottom) {
@@ -130,12 +163,13 @@ std::string Rect(double x, double width, double top, double bottom) {
 }
 
 // Interest at the foot of each bar, the principal repaid on top of it.
-std::string BarRects(const std::vector<Bar>& bars, const RoundTicks& ticks, int years) {
+std::string BarRects(const std::vector<YearBar>& bars, const RoundTicks& ticks, int years,
+                     const Frame& frame) {
   std::string interest = "<g fill=\"" + std::string(kInterestColour) + "\">\n";
   std::string principal = "<g fill=\"" + std::string(kPrincipalColour) + "\">\n";
-  for (const Bar& bar : bars) {
-    const double left = YearX(bar.firstYear, years);
-    const double width = YearX(bar.lastYear, years) - left;
+  for (const YearBar& bar : bars) {
+    const double left = YearX(bar.firstYear, years, frame);
+    const double width = YearX(bar.lastYear, years, frame) - left;
     const double gap = width * 0.15;
     const double interestTop = Height(bar.interest, ticks, kBarsTop, kBarsBottom);
     const double top = Height(bar.paid(), ticks, kBarsTop, kBarsBottom);
@@ -145,20 +179,22 @@ std::string BarRects(const std::vector<Bar>& bars, const RoundTicks& ticks, int 
   return interest + "</g>\n" + principal + "</g>\n";
 }
 
-std::string YearsText(int years) {
-  return std::to_string(years) + (years == 1 ? " year" : " years");
+double HighestBar(const std::vector<YearBar>& bars) {
+  double highest = 0;
+  for (const YearBar& bar : bars) highest = std::max(highest, bar.paid());
+  return highest;
 }
 
-std::string Bars(const Amortization& table, const Separators& separators) {
-  const int yearsPerBar = YearsPerBar(table.years);
-  const std::vector<Bar> bars = YearBars(table, yearsPerBar);
-  double highest = 0;
-  for (const Bar& bar : bars) highest = std::max(highest, bar.paid());
-  const RoundTicks ticks = RoundTicksFor(highest, 5);
-  const std::string heading =
-      yearsPerBar == 1 ? "Paid each year" : "Paid in each " + YearsText(yearsPerBar);
-  return ValueAxis(ticks, kBarsTop, kBarsBottom, heading, separators) +
-         BarRects(bars, ticks, table.years);
+std::string Bars(const Amortization& table, const ScheduleSummary& summary,
+                 const std::vector<YearBar>& bars, const Frame& frame, const ValueAxis& axis,
+                 const Separators& separators) {
+  std::string svg = AxisLines(axis, frame, kBarsTop, kBarsBottom, BarHeading(table.years));
+  if (summary.paidShowsZero) {
+    svg += ZeroNote("payment", frame, kBarsTop, kBarsBottom, separators);
+  } else {
+    svg += BarRects(bars, axis.ticks, table.years, frame);
+  }
+  return svg + YearAxis(table.years, frame, kBarsTop, kBarsBottom, separators);
 }
 
 std::string Swatch(double x, double y, const char* colour) {
@@ -166,58 +202,106 @@ std::string Swatch(double x, double y, const char* colour) {
          colour + "\"/>\n";
 }
 
-std::string Legend(const Amortization& table) {
-  const int yearsPerBar = YearsPerBar(table.years);
+std::string Legend(const Amortization& table, const Frame& frame) {
   constexpr double y = 616;
-  std::string svg = "<path d=\"M" + At(kPlotLeft) + " " + At(y - 4) + "h24\" stroke=\"" +
+  std::string svg = "<path d=\"M" + At(frame.left) + " " + At(y - 4) + "h24\" stroke=\"" +
                     kBalanceColour + "\" stroke-width=\"2.5\"/>\n";
-  svg += Text(kPlotLeft + 30, y, "Principal still owed");
-  svg += Swatch(kPlotLeft + 190, y, kInterestColour);
-  svg += Text(kPlotLeft + 208, y, "Interest");
-  svg += Swatch(kPlotLeft + 290, y, kPrincipalColour);
-  svg += Text(kPlotLeft + 308, y, "Principal repaid");
-  const int lastBarYears = table.years - (table.years - 1) / yearsPerBar * yearsPerBar;
-  std::string bars = "Each bar: " + YearsText(yearsPerBar);
-  if (lastBarYears != yearsPerBar) bars += ", the last " + YearsText(lastBarYears);
-  svg += Text(kPlotRight, y, bars, " text-anchor=\"end\"");
-  return svg;
+  svg += SvgText(frame.left + 30, y, "Principal still owed");
+  svg += Swatch(frame.left + 190, y, kInterestColour);
+  svg += SvgText(frame.left + 208, y, "Interest");
+  svg += Swatch(frame.left + 290, y, kPrincipalColour);
+  svg += SvgText(frame.left + 308, y, "Principal repaid");
+  return svg + SvgText(frame.right, y, BarLegend(table.years), " text-anchor=\"end\"");
 }
 
 std::string Description(const Amortization& table, const ScheduleSummary& summary,
                         const Separators& separators) {
-  return "The principal still owed falls from " +
-         FormatWithPattern(table.principal, pattern::kBalance, separators) + " to " +
-         FormatWithPattern(table.rows.back().balance, pattern::kBalance, separators) + " over " +
-         summary.payments + " monthly payments of " + summary.payment +
-         ". Bars show what the payments went to: " + summary.totalInterest +
+  std::string text = "The principal still owed " +
+                     std::string(summary.endsAtZero ? "falls" : "goes") + " from " +
+                     FormatWithPattern(table.principal, pattern::kBalance, separators) + " to " +
+                     summary.lastBalance + " over " + summary.payments +
+                     " monthly payments of " + summary.payment + ". ";
+  if (!summary.endsAtZero) text += EndBalanceNote(summary, separators) + " ";
+  return text + "Bars show what the payments went to: " + summary.totalInterest +
          " interest in all, of " + summary.totalPaid + " paid.";
+}
+
+// Lines of text centred under the legend, each no wider than the picture
+// less its margins.
+std::vector<std::string> NoteLines(const ScheduleSummary& summary, const Frame& frame,
+                                   const Separators& separators) {
+  if (summary.endsAtZero) return {};
+  return WrappedLines("The balance after the last payment is " + summary.lastBalance + ", not " +
+                          FormatWithPattern(0.0, pattern::kBalance, separators) + ".",
+                      kLabelSize, true, frame.width - 2 * kRightMargin, separators.grouping);
+}
+
+std::string Notes(const std::vector<std::string>& lines, const Frame& frame) {
+  std::string svg;
+  for (std::size_t line = 0; line < lines.size(); ++line) {
+    svg += SvgText(frame.width / 2, kHeight + kNoteLine * static_cast<double>(line), lines[line],
+                   " text-anchor=\"middle\" font-weight=\"bold\"");
+  }
+  return svg;
+}
+
+// The title's lines, centred, each no wider than the picture less its margins.
+std::string TitleLines(const std::vector<std::string>& lines, const Frame& frame) {
+  std::string svg;
+  for (std::size_t line = 0; line < lines.size(); ++line) {
+    svg += SvgText(frame.width / 2, 32 + kTitleLine * static_cast<double>(line), lines[line],
+                   " text-anchor=\"middle\" font-size=\"16\" font-weight=\"bold\"");
+  }
+  return svg;
+}
+
+// The <svg> start tag of a picture showing the drawing from `top` down,
+// the <title> and <desc> that screen readers read first, and the white
+// background.
+std::string SvgStart(double top, double width, double height, const std::string& title,
+                     const std::string& description) {
+  const std::string size = Whole(width) + "\" height=\"" + Whole(height);
+  return "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" viewBox=\"0 " + Whole(top) +
+         " " + Whole(width) + " " + Whole(height) + "\" width=\"" + size +
+         "\" font-family=\"Liberation Sans, Arial, Helvetica, sans-serif\" font-size=\"12\" "
+         "fill=\"#1a1a1a\">\n<title>" + MarkupText(title) + "</title>\n<desc>" +
+         MarkupText(description) + "</desc>\n<rect y=\"" + Whole(top) + "\" width=\"" + size +
+         "\" fill=\"#ffffff\"/>\n";
+}
+
+std::string Plots(const Amortization& table, const ScheduleSummary& summary,
+                  const Frame& frame, const ValueAxis& balance, const ValueAxis& paid,
+                  const std::vector<YearBar>& bars, const Separators& separators) {
+  return Balance(table, frame, balance, separators) +
+         Bars(table, summary, bars, frame, paid, separators) + Legend(table, frame);
 }
 
 }  // namespace
 
 std::string ScheduleChart(const Amortization& table, const ScheduleSummary& summary,
-                          const Separators& separators) {
-  const std::string title = AmortizationTitle(table, separators);
-  const std::string width = std::to_string(kWidth);
-  const std::string height = std::to_string(kHeight);
-  std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" viewBox=\"0 0 " +
-                    width + " " + height + "\" width=\"" + width + "\" height=\"" + height +
-                    "\" font-family=\"Liberation Sans, Arial, Helvetica, sans-serif\" "
-                    "font-size=\"12\" fill=\"#1a1a1a\">\n";
-  svg += "<title>" + MarkupText(title) + "</title>\n";
-  svg += "<desc>" + MarkupText(Description(table, summary, separators)) + "</desc>\n";
-  svg += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"#ffffff\"/>\n";
-  svg +=
-      Text(kWidth / 2, 32, title, " text-anchor=\"middle\" font-size=\"16\" font-weight=\"bold\"");
-  const RoundTicks owed = RoundTicksFor(table.principal, 5);
-  svg += ValueAxis(owed, kBalanceTop, kBalanceBottom, "Principal still owed", separators);
-  svg += BalancePaths(table, owed);
-  svg += YearAxis(table.years, kBalanceTop, kBalanceBottom, separators);
-  svg += Bars(table, separators);
-  svg += YearAxis(table.years, kBarsTop, kBarsBottom, separators);
-  svg += Text(kPlotRight, kBarsBottom + 32, "Years", " text-anchor=\"end\"");
-  svg += Legend(table);
-  return svg + "</svg>\n";
+                          const Separators& separators, ChartTitle title) {
+  const std::string titleText = AmortizationTitle(table, separators);
+  const std::vector<YearBar> bars = YearBars(table);
+  const ValueAxis balance = AmountAxis(table.principal, separators);
+  const ValueAxis paid = AmountAxis(HighestBar(bars), separators);
+  const Frame frame = FrameFor(balance, paid);
+  const std::vector<std::string> lines =
+      title == ChartTitle::kDrawn
+          ? WrappedLines(titleText, kTitleSize, true, frame.width - 2 * kRightMargin,
+                         separators.grouping)
+          : std::vector<std::string>{};
+  // Further title lines push the plots down; a left-out title leaves no band.
+  const double shift = lines.empty() ? 0 : kTitleLine * static_cast<double>(lines.size() - 1);
+  const double top = lines.empty() ? kTitleBand : 0;
+  const std::vector<std::string> notes = NoteLines(summary, frame, separators);
+  const double height = kHeight + shift + kNoteLine * static_cast<double>(notes.size()) - top;
+  std::string svg = SvgStart(top, frame.width, height, titleText,
+                             Description(table, summary, separators));
+  svg += TitleLines(lines, frame);
+  const std::string plots =
+      Plots(table, summary, frame, balance, paid, bars, separators) + Notes(notes, frame);
+  if (shift == 0) return svg + plots + "</svg>\n";
+  return svg + "<g transform=\"translate(0 " + At(shift) + ")\">\n" + plots + "</g>\n</svg>\n";
 }
 
 std::string ScheduleChartFile(const Amortization& table, const ScheduleSummary& summary,

@@ -8,7 +8,11 @@
 
 namespace sw {
 
-// The plot areas and colours that the picture of a chart can be checked by.
+// Where the chart draws, in the picture's units (pixels unscaled), for the
+// checks of its picture. Value labels wider than the margin left of the
+// plots move the plots right and widen the picture by as much; a title
+// wider than the picture is wrapped, and its further lines move everything
+// under it down.
 namespace chart {
 inline constexpr int kWidth = 800;
 inline constexpr int kHeight = 640;
@@ -18,19 +22,24 @@ inline constexpr double kBalanceTop = 70;
 inline constexpr double kBalanceBottom = 290;
 inline constexpr double kBarsTop = 370;
 inline constexpr double kBarsBottom = 560;
-inline constexpr int kMostBars = 60;
 inline constexpr const char* kBalanceColour = "#08306b";
 }  // namespace chart
 
+// Whether the chart draws the report's title above its plots, or leaves it
+// to a page that shows it already.
+enum class ChartTitle { kDrawn, kLeftOut };
+
 // One SVG 1.1 <svg> element picturing the loan: the principal still owed
 // after each month as a line over a shaded area, and what each year's
-// payments (or each group of years, so that there are at most
-// chart::kMostBars bars) went to as stacked bars of interest and principal.
-// Labels and the <title> and <desc> use `separators`; `summary` is the
-// table's, in the same separators. Size stays near 30 KB whatever the term:
-// the balance is drawn through at most one point per plot column.
+// payments (or each span of years, at most kMostBars bars) went to as
+// stacked bars of interest and principal. Axes are labelled in the text
+// report's number style, with at most two decimals. A plot whose amounts
+// all show as 0.00 draws nothing but says so. Labels and the <title> and
+// <desc> use `separators`; `summary` is the table's, in the same
+// separators. Size stays near 30 KB whatever the term: the balance is drawn
+// through at most one point per plot column.
 std::string ScheduleChart(const Amortization& table, const ScheduleSummary& summary,
-                          const Separators& separators);
+                          const Separators& separators, ChartTitle title = ChartTitle::kDrawn);
 
 // The same as a standalone file, after an XML declaration.
 std::string ScheduleChartFile(const Amortization& table, const ScheduleSummary& summary,

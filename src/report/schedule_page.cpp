@@ -14,7 +14,9 @@
 namespace sw {
 namespace {
 
-// 15 mm margins leave the table inside both A4 and Letter paper.
+// 15 mm margins leave the table inside both A4 and Letter paper. Cells may
+// break a number anywhere, which they do only where it would not fit: on a
+// narrow screen or page, for amounts of dozens of digits.
 constexpr std::string_view kStyle = R"(<style>
 :root { color-scheme: light dark; --text: #1a1a1a; --page: #ffffff; --rule: #d0d0d0; --band: #f3f6fa; }
 @media (prefers-color-scheme: dark) {
@@ -26,12 +28,19 @@ h1 { font-size: 1.3em; }
 .summary { border-collapse: collapse; margin: 1em 0; }
 .summary th { text-align: left; font-weight: normal; padding: 0.2em 2em 0.2em 0; }
 .summary td { text-align: right; font-weight: bold; }
+.note { font-size: 0.9em; }
+.warning { border-left: 4px solid #b35806; padding: 0.3em 0.8em; }
 figure { margin: 1em 0; }
 figure svg { width: 100%; height: auto; border-radius: 4px; }
 .schedule { border-collapse: collapse; min-width: 70%; font-variant-numeric: tabular-nums; }
 .schedule th, .schedule td { padding: 0.15em 1.2em; text-align: right; }
+.schedule td { overflow-wrap: anywhere; }
 .schedule thead th { border-bottom: 2px solid var(--text); vertical-align: bottom; }
 .schedule tbody tr:nth-child(even) { background: var(--band); }
+@media (max-width: 32em) {
+  body { margin: 1em auto; padding: 0 0.5em; }
+  .schedule th, .schedule td { padding: 0.15em 0.35em; }
+}
 @page { margin: 15mm; }
 @media print {
   :root { --text: #000000; --page: #ffffff; --rule: #bbbbbb; --band: #ffffff; }
@@ -45,8 +54,9 @@ figure svg { width: 100%; height: auto; border-radius: 4px; }
 </style>
 )";
 
-constexpr std::array<std::string_view, 4> kColumnHeaders{"Month", "Interest", "Principal",
-                                                         "Principal still owed"};
+// Indexed by ReportColumn.
+constexpr std::array<std::string_view, kReportColumns> kColumnHeaders{
+    "Month", "Interest", "Principal", "Principal still owed"};
 
 std::string SummaryRow(std::string_view heading, const std::string& value) {
   return "<tr><th scope=\"row\">" + std::string(heading) + "</th><td>" + MarkupText(value) +
@@ -56,8 +66,19 @@ std::string SummaryRow(std::string_view heading, const std::string& value) {
 std::string SummaryTable(const ScheduleSummary& summary) {
   return "<table class=\"summary\">\n" + SummaryRow("Monthly payment", summary.payment) +
          SummaryRow("Number of payments", summary.payments) +
-         SummaryRow("Total paid", summary.totalPaid) +
-         SummaryRow("Total interest", summary.totalInterest) + "</table>\n";
+         SummaryRow("Principal repaid", summary.principalRepaid) +
+         SummaryRow("Total interest", summary.totalInterest) +
+         SummaryRow("Total paid", summary.totalPaid) + "</table>\n";
+}
+
+// Why the principal repaid may not match the principal: rounding row by
+// row, or a last balance that does not show as 0.00.
+std::string SummaryNote(const ScheduleSummary& summary, const Separators& separators) {
+  if (!summary.endsAtZero) {
+    return "<p class=\"warning\">" + MarkupText(EndBalanceNote(summary, separators)) + "</p>\n";
+  }
+  return "<p class=\"note\">Each month is rounded to the cent on its own, so the principal "
+         "repaid may differ from the amount borrowed by a few cents.</p>\n";
 }
 
 char* Append(char* out, std::string_view text) {
@@ -65,32 +86,37 @@ char* Append(char* out, std::string_view text) {
   return out + text.size();
 }
 
-// Appends the table's rows. Each number is written once, straight into the
-// markup (digits and signs need no escaping, the separators are escaped
-// once), and that text also feeds the column totals.
-void AppendTableRows(std::string& page, const Amortization& table, const Separators& separators,
-                     ColumnTotals& totals) {
-  constexpr std::string_view kRowStart = "<tr>";
-  constexpr std::string_view kRowEnd = "</tr>\n";
-  constexpr std::string_view kCellStart = "<td>";
-  constexpr std::string_view kCellEnd = "</td>";
-  const Separators markup{MarkupText(separators.grouping), MarkupText(separators.decimal)};
-  std::size_t longest = kRowStart.size() + kRowEnd.size();
-  for (const DisplayPattern& column : kRowPatterns) {
-    longest += kCellStart.size() + column.maxLength(markup) + kCellEnd.size();
+constexpr std::string_view kRowStart = "<tr>";
+constexpr std::string_view kRowEnd = "</tr>\n";
+constexpr std::string_view kCellStart = "<td>";
+constexpr std::string_view kCellEnd = "</td>";
+
+// Writes a row of the table into `out` and returns its end. Each number is
+// written once, straight into the markup: digits and signs need no
+// escaping, and the separators come escaped.
+char* WriteTableRow(char* out, const AmortizationRow& month, const Separators& markup) {
+  out = Append(out, kRowStart);
+  const std::array<double, kReportColumns> numbers = RowNumbers(month);
+  for (std::size_t column = 0; column < kReportColumns; ++column) {
+    char* const cell = Append(out, kCellStart);
+    out = Append(WriteWithPattern(cell, numbers[column], kRowPatterns[column], markup), kCellEnd);
   }
+  return Append(out, kRowEnd);
+}
+
+void AppendTableRows(std::string& page, const Amortization& table, const Separators& separators) {
+  const Separators markup{MarkupText(separators.grouping), MarkupText(separators.decimal)};
+  const std::size_t tags =
+      kRowStart.size() + kRowEnd.size() + kReportColumns * (kCellStart.size() + kCellEnd.size());
+  std::size_t longest = tags;
+  for (const DisplayPattern& column : kRowPatterns) longest += column.maxLength(markup);
+  // Room for the rows and for the end of the page.
+  constexpr std::size_t kPageEnd = 64;
+  page.reserve(page.size() + table.rows.size() * (LongestNumbers(table, markup) + tags) +
+               kPageEnd);
   std::string row(longest, '\0');
   for (const AmortizationRow& month : table.rows) {
-    char* out = Append(row.data(), kRowStart);
-    const std::array<double, 4> numbers = RowNumbers(month);
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-      char* const number = Append(out, kCellStart);
-      out = WriteWithPattern(number, numbers[i], kRowPatterns[i], markup);
-      if (i == 1) totals.interest.add({number, out}, markup);
-      if (i == 2) totals.principal.add({number, out}, markup);
-      out = Append(out, kCellEnd);
-    }
-    page.append(row.data(), Append(out, kRowEnd));
+    page.append(row.data(), WriteTableRow(row.data(), month, markup));
   }
 }
 
@@ -106,10 +132,7 @@ std::string TableHead() {
 
 std::string SchedulePage(const Amortization& table, const Separators& separators) {
   const std::string title = MarkupText(AmortizationTitle(table, separators));
-  std::string page;
-  // Room for the rows and the chart: the page is written in one piece.
-  page.reserve(table.rows.size() * 72 + 65536);
-  page +=
+  std::string page =
       "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n"
       "<meta charset=\"utf-8\"/>\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n<title>";
@@ -117,16 +140,13 @@ std::string SchedulePage(const Amortization& table, const Separators& separators
   page += "</title>\n";
   page += kStyle;
   page += "</head>\n<body>\n<h1>" + title + "</h1>\n";
-  const std::size_t summaryAt = page.size();
+  const ScheduleSummary summary = SummaryOf(table, separators);
+  page += SummaryTable(summary) + SummaryNote(summary, separators) + "<figure>\n" +
+          ScheduleChart(table, summary, separators, ChartTitle::kLeftOut) + "</figure>\n";
   page += "<table class=\"schedule\">\n<caption>Month by month</caption>\n" + TableHead();
   page += "<tbody>\n";
-  ColumnTotals totals;
-  AppendTableRows(page, table, separators, totals);
+  AppendTableRows(page, table, separators);
   page += "</tbody>\n</table>\n</body>\n</html>\n";
-  // The summary and the chart come before the table but need its totals.
-  const ScheduleSummary summary = SummaryOf(table, totals, separators);
-  page.insert(summaryAt, SummaryTable(summary) + "<figure>\n" +
-                             ScheduleChart(table, summary, separators) + "</figure>\n");
   return page;
 }
 

@@ -1,34 +1,31 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "loan/amortization.h"
 #include "numeric/separators.h"
-#include "report/shown_cents_total.h"
 
 namespace sw {
 
-// The loan in four figures, as texts in `separators`: the payment as the
-// loan window shows it, and totals that add the cents the report shows.
+// The loan in figures, as texts in `separators`: the payment as the loan
+// window shows it, totals that add the cents the report shows, so that the
+// principal repaid and the interest add up to the total paid as written,
+// and the balance after the last payment as the report shows it.
 struct ScheduleSummary {
   std::string payment;
   std::string payments;
-  std::string totalPaid;
+  std::string principalRepaid;
   std::string totalInterest;
+  std::string totalPaid;
+  std::string lastBalance;
+  bool paidShowsZero;  // every month's interest and principal show as 0.00
+  bool endsAtZero;     // the last balance shows as 0.00
 };
 
-// The totals of the report's interest and principal columns, fed one
-// shown row at a time.
-struct ColumnTotals {
-  ShownCentsTotal interest;
-  ShownCentsTotal principal;
-};
-
-ScheduleSummary SummaryOf(const Amortization& table, const ColumnTotals& totals,
-                          const Separators& separators);
-
-// The same, formatting the two columns itself.
 ScheduleSummary SummaryOf(const Amortization& table, const Separators& separators);
+
+// Where the last balance does not show as 0.00, two sentences that say so
+// and why; otherwise nothing.
+std::string EndBalanceNote(const ScheduleSummary& summary, const Separators& separators);
 
 }  // namespace sw

@@ -1,8 +1,7 @@
 #include "report/shown_cents_total.h"
 
-#include <utility>
-
 #include "numeric/display_pattern.h"
+#include "numeric/shown_decimal.h"
 
 namespace sw {
 namespace {
@@ -10,39 +9,19 @@ namespace {
 constexpr std::size_t kPartDigits = 18;
 constexpr std::uint64_t kPartBase = 1'000'000'000'000'000'000u;
 
-// Calls `digit` with each digit of `shown` in order, those inside its
-// separators left out. A separator never begins with a digit.
-template <typename DigitCall>
-void ForEachDigit(std::string_view shown, const Separators& separators, DigitCall digit) {
-  for (std::size_t at = 0; at < shown.size();) {
-    if (shown[at] >= '0' && shown[at] <= '9') {
-      digit(shown[at++]);
-    } else if (!separators.grouping.empty() && shown.substr(at).starts_with(separators.grouping)) {
-      at += separators.grouping.size();
-    } else if (!separators.decimal.empty() && shown.substr(at).starts_with(separators.decimal)) {
-      at += separators.decimal.size();
-    } else {
-      ++at;
-    }
-  }
-}
-
 }  // namespace
 
-void ShownCentsTotal::add(std::string_view shown, const Separators& separators) {
-  std::size_t count = 0;
-  ForEachDigit(shown, separators, [&count](char) { ++count; });
-  // The digits from the most significant on, gathered into parts of 18
-  // counted from the last digit.
-  std::size_t index = (count + kPartDigits - 1) / kPartDigits;
-  std::size_t left = count;
-  std::uint64_t part = 0;
-  ForEachDigit(shown, separators, [&](char digit) {
-    part = 10 * part + static_cast<std::uint64_t>(digit - '0');
-    if (--left % kPartDigits == 0) {
-      addPart(--index, std::exchange(part, 0));
-    }
-  });
+void ShownCentsTotal::add(double amount) {
+  const Decimal shown = ShownDecimal(amount, 2);
+  if (shown.digits == 0) return;
+  // Rounded to two decimals, the cents are the digits followed by `zeros`
+  // zeros; the digits may straddle two parts.
+  const int zeros = shown.point + 2 - shown.count;
+  const auto index = static_cast<std::size_t>(zeros) / kPartDigits;
+  const std::size_t shift = static_cast<std::size_t>(zeros) % kPartDigits;
+  const std::uint64_t lowDigits = kPowersOfTen[kPartDigits - shift];
+  addPart(index, shown.digits % lowDigits * kPowersOfTen[shift]);
+  addPart(index + 1, shown.digits / lowDigits);
 }
 
 void ShownCentsTotal::add(const ShownCentsTotal& other) {

@@ -2,23 +2,24 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "numeric/separators.h"
 
 namespace sw {
 
-// The exact sum of non-negative amounts as they are shown with two
-// decimals ("1,234.56" adds 123456 cents), so that the total is what a
-// reader gets by adding the shown column. Held in as many 18-digit parts as
-// it needs: a column of amounts near the largest double does not overflow.
+// The exact sum of amounts as they are shown with two decimals, signs left
+// out (1234.555 adds 123456 cents), so that the total is what a reader gets
+// by adding the shown column. Held in as many 18-digit parts as it needs: a
+// column of amounts near the largest double does not overflow.
 class ShownCentsTotal {
  public:
-  // Adds the amount written in `shown` with two decimals and `separators`,
-  // which may be written as markup ("&#39;"): the digits outside them count.
-  void add(std::string_view shown, const Separators& separators);
+  // Adds the cents that a two-decimal display pattern shows for `amount`,
+  // rounded exactly as it rounds them (ShownDecimal), without writing them.
+  void add(double amount);
   void add(const ShownCentsTotal& other);
+
+  bool isZero() const { return parts_.empty(); }
 
   // The total with two decimals, grouped by threes, in `separators`.
   std::string text(const Separators& separators) const;

@@ -219,6 +219,8 @@ std::optional<std::string> WriteReportFile(const std::string& path, std::string_
   return WriteReportFile(path, bytes, mode, SystemFileCalls());
 }
 
+bool NamesNoFile(std::string_view path) { return path.empty() || path.ends_with('/'); }
+
 void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace sw

@@ -22,6 +22,11 @@ enum class WriteMode { Replace, Append };
 std::optional<std::string> WriteReportFile(const std::string& path, std::string_view bytes,
                                            WriteMode mode);
 
+// Whether `path` has nothing where a file's name belongs: it is empty or
+// ends in a folder separator ("/"; on Windows also "\\", or a drive alone
+// such as "C:").
+bool NamesNoFile(std::string_view path);
+
 // Over the file-size limit a write then fails with EFBIG, which the writer
 // rolls back, instead of the system ending the program midway. Call once
 // at start-up. Linux only: Windows has no such signal.

@@ -149,6 +149,11 @@ std::optional<std::string> Append(const std::wstring& target, std::string_view b
 
 }  // namespace
 
+bool NamesNoFile(std::string_view path) {
+  const bool driveAlone = path.size() == 2 && path[1] == ':';
+  return path.empty() || path.ends_with('/') || path.ends_with('\\') || driveAlone;
+}
+
 std::optional<std::string> WriteReportFile(const std::string& path, std::string_view bytes,
                                            WriteMode mode) {
   const std::optional<std::wstring> target = WideFromUtf8(path);

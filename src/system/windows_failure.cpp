@@ -10,7 +10,7 @@
 namespace sw {
 namespace {
 
-constexpr std::array<std::pair<DWORD, const char*>, 18> kReasons{{
+constexpr std::array<std::pair<DWORD, const char*>, 21> kReasons{{
     {ERROR_FILE_NOT_FOUND, "No such file or directory"},
     {ERROR_PATH_NOT_FOUND, "No such file or directory"},
     {ERROR_INVALID_DRIVE, "No such file or directory"},
@@ -29,23 +29,33 @@ constexpr std::array<std::pair<DWORD, const char*>, 18> kReasons{{
     {ERROR_NO_UNICODE_TRANSLATION, "Invalid or incomplete multibyte or wide character"},
     {ERROR_FILE_EXISTS, "File exists"},
     {ERROR_ALREADY_EXISTS, "File exists"},
+    {ERROR_INVALID_HANDLE, "Bad file descriptor"},
+    {ERROR_BROKEN_PIPE, "Broken pipe"},
+    {ERROR_NO_DATA, "Broken pipe"},
 }};
 
-constexpr std::array<std::wstring_view, 4> kDevices{L"CON", L"PRN", L"AUX", L"NUL"};
+constexpr std::array<std::wstring_view, 6> kDevices{L"CON", L"PRN",    L"AUX",
+                                                    L"NUL", L"CONIN$", L"CONOUT$"};
 constexpr std::array<std::wstring_view, 2> kNumberedDevices{L"COM", L"LPT"};
+
+// Windows numbers ports 1 to 9, and also with superscript one, two and three.
+bool IsPortNumber(wchar_t c) {
+  return (c >= L'1' && c <= L'9') || c == L'\u00B9' || c == L'\u00B2' || c == L'\u00B3';
+}
 
 bool SameLetters(std::wstring_view a, std::wstring_view b) {
   return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) { return std::towupper(x) == y; });
 }
 
-// Windows reads "con.txt" and "Con " as the console too.
+// Windows reads "con.txt" and "Con " as the console too, and "CONIN$.txt"
+// as the console's input.
 bool IsDeviceName(std::wstring_view name) {
   name = name.substr(0, name.find(L'.'));
   while (name.ends_with(L' ')) name.remove_suffix(1);
   if (std::ranges::any_of(kDevices, [name](auto device) { return SameLetters(name, device); })) {
     return true;
   }
-  return name.size() == 4 && name[3] >= L'1' && name[3] <= L'9' &&
+  return name.size() == 4 && IsPortNumber(name[3]) &&
          std::ranges::any_of(kNumberedDevices, [name](auto device) {
            return SameLetters(name.substr(0, 3), device);
          });

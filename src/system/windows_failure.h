@@ -11,7 +11,7 @@ namespace sw {
 std::string WindowsReason(unsigned long error);
 
 // Whether Windows refuses `path`'s last part as a file name: a device name
-// (CON, NUL, COM1, ... with any extension) or a character no file name may
+// (CON, NUL, CONIN$, COM1, COM¹, ... with any extension) or a character no file name may
 // hold (":" names a stream, "<>\"|?*" and control characters are reserved).
 bool IsRefusedFileName(std::wstring_view path);
 

@@ -2,7 +2,8 @@
 # Prints the page of a 30-year loan to PDF in headless Chromium and reads it
 # back with pdftotext: every row of the text report, digits and order, and
 # the column headers on every page that holds rows. Also checks that the
-# page and the chart are well-formed XML.
+# page and the chart are well-formed XML, that the page fits a 380 px wide
+# screen, and that a table of 41-digit amounts prints every digit.
 # Usage: check_printed_page.sh SUMWRIGHT_CLI
 set -eu
 . "$(dirname "$0")/../packaging/require_tool.sh"
@@ -20,14 +21,23 @@ loan="--principal 100000 --rate 6 --years 30"
 "$cli" schedule $loan --format svg > "$work/chart.svg"
 xmllint --noout "$work/page.html" "$work/chart.svg"
 
-HOME="$work/home" chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
-  --disable-background-networking --disable-component-update --disable-sync \
-  --user-data-dir="$work/profile" --print-to-pdf="$work/page.pdf" --no-pdf-header-footer \
-  "file://$work/page.html" > "$work/chromium.log" 2>&1 || {
-  cat "$work/chromium.log" >&2
-  echo "FAIL: chromium did not print the page" >&2
-  exit 1
+# Runs headless Chromium with the options given.
+browse() {
+  HOME="$work/home" chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+    --disable-background-networking --disable-component-update --disable-sync \
+    --user-data-dir="$work/profile" "$@" > "$work/chromium.log" 2>&1 || {
+    cat "$work/chromium.log" >&2
+    echo "FAIL: chromium did not load the page" >&2
+    exit 1
+  }
 }
+
+# Prints NAME.html to NAME.pdf.
+print_page() {
+  browse --print-to-pdf="$work/$1.pdf" --no-pdf-header-footer "file://$work/$1.html"
+}
+
+print_page page
 pdftotext -layout "$work/page.pdf" "$work/page.txt"
 
 # The rows as words separated by single blanks, from the report and the print.
@@ -54,3 +64,35 @@ awk 'BEGIN { RS = "\f" }
     }
     printf "PASS: 360 rows on %d pages, headers on each\n", pages
   }' "$work/page.txt"
+
+# On a 380 px wide screen nothing reaches past the right edge.
+cat > "$work/narrow.html" <<'EOF'
+<!DOCTYPE html><html><body>
+<iframe id="page" src="page.html" style="width: 380px; height: 600px; border: 0"></iframe>
+<script>document.getElementById("page").onload = function () {
+  const root = this.contentDocument.documentElement;
+  document.body.setAttribute("data-widths", root.scrollWidth + " of " + root.clientWidth);
+};</script></body></html>
+EOF
+browse --allow-file-access-from-files --virtual-time-budget=5000 --dump-dom \
+  "file://$work/narrow.html"
+widths=$(sed -n 's/.*data-widths="\([0-9]*\) of \([0-9]*\)".*/\1 \2/p' "$work/chromium.log")
+if [ -z "$widths" ] || [ "${widths% *}" -gt "${widths#* }" ]; then
+  echo "FAIL: on a 380 px screen the page is ${widths% *} px wide, not ${widths#* }" >&2
+  exit 1
+fi
+echo "PASS: the page fits a 380 px screen"
+
+# Amounts of 41 digits wrap in their cells rather than being cut at the
+# paper's edge: the table's pages hold every digit of the rows.
+big="--principal 1e40 --rate 6 --years 1"
+"$cli" schedule $big > "$work/big.txt"
+"$cli" schedule $big --format html > "$work/big.html"
+print_page big
+printed=$(pdftotext -f 2 "$work/big.pdf" - | tr -cd 0-9 | wc -c)
+shown=$(tail -n +4 "$work/big.txt" | tr -cd 0-9 | wc -c)
+if [ "$printed" -ne "$shown" ]; then
+  echo "FAIL: the printed table of 41-digit amounts holds $printed of its $shown digits" >&2
+  exit 1
+fi
+echo "PASS: the table of 41-digit amounts prints all $shown digits"

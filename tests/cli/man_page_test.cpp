@@ -10,11 +10,23 @@
 namespace sw::cli_test {
 namespace {
 
-std::string ManPage() {
-  std::ifstream file(SUMWRIGHT_CLI_MAN_PAGE);
+std::string ReadText(const char* path) {
+  std::ifstream file(path);
   std::ostringstream text;
   text << file.rdbuf();
   return text.str();
+}
+
+std::string ManPage() { return ReadText(SUMWRIGHT_CLI_MAN_PAGE); }
+
+// The text with each run of blanks and line breaks as one blank.
+std::string Flowing(const std::string& text) {
+  std::string flowing;
+  for (const char c : text) {
+    const bool blank = c == ' ' || c == '\n';
+    if (!blank || (!flowing.empty() && flowing.back() != ' ')) flowing += blank ? ' ' : c;
+  }
+  return flowing;
 }
 
 // How the synopsis shows the command: its required options in order.
@@ -59,6 +71,19 @@ TEST(ManPage, DescribesEveryScheduleFormat) {
     at = end + 1;
   }
   EXPECT_EQ(formats, 5u) << list;
+}
+
+// Exit status 3 means the same in the help, the man page and both READMEs.
+TEST(ManPage, AgreesWithHelpAndReadmesOnExitStatusThree) {
+  EXPECT_NE(RunCli({"--help"}).out.find(", 3 output not written."), std::string::npos);
+  EXPECT_NE(ManPage().find(".B 3\nThe report file, or standard output, could not be written"),
+            std::string::npos);
+  for (const char* readme : {SUMWRIGHT_README, SUMWRIGHT_WINDOWS_README}) {
+    EXPECT_NE(Flowing(ReadText(readme)).find(
+                  "; 3 a report file or the standard output could not be written"),
+              std::string::npos)
+        << readme;
+  }
 }
 
 }  // namespace

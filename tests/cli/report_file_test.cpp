@@ -92,6 +92,27 @@ TEST_P(ReportWriteFailure, LeavesAFileOnThePathUnchanged) {
 INSTANTIATE_TEST_SUITE_P(SaveAndAppend, ReportWriteFailure, testing::Values("--save", "--append"),
                          OptionName);
 
+class NamelessReport : public testing::TestWithParam<std::string> {};
+
+// Nothing before the ".txt" that would be added: the option is named, as a
+// usage error, and no file is written.
+TEST_P(NamelessReport, IsAUsageErrorThatWritesNothing) {
+  const TempDir dir;
+  for (const std::string& chosen : {std::string(), dir / ""}) {
+    const CliResult run = RunCli(ScheduleArgs({GetParam(), chosen}));
+    EXPECT_TRUE(run.err.starts_with("sumwright-cli: " + GetParam() + " \"" + chosen +
+                                    "\" names no file: a file name must come before the \".txt\" "
+                                    "that is added\nUsage:\n"))
+        << run.err;
+    EXPECT_EQ(run.exitCode, 2);
+  }
+  EXPECT_FALSE(std::filesystem::exists(".txt"));
+  EXPECT_TRUE(std::filesystem::is_empty(dir / ""));
+}
+
+INSTANTIATE_TEST_SUITE_P(SaveAndAppend, NamelessReport, testing::Values("--save", "--append"),
+                         OptionName);
+
 class RefusedReport : public testing::TestWithParam<std::string> {};
 
 TEST_P(RefusedReport, WritesNothingWhenTheLoanIsRefused) {

@@ -70,7 +70,12 @@ TEST_P(RefusedWindowsName, FailsWithExitCode3AndWritesNothing) {
 INSTANTIATE_TEST_SUITE_P(Names, RefusedWindowsName,
                          testing::Values(NameCase{"Console", "CON"},
                                          NameCase{"NulWithExtension", "nul.csv"},
-                                         NameCase{"SerialPort", "Com1"}, NameCase{"Stream", "a:b"},
+                                         NameCase{"SerialPort", "Com1"},
+                                         NameCase{"SuperscriptPort", "COM\xC2\xB9"},
+                                         NameCase{"SuperscriptPrinter", "lpt\xC2\xB3.log"},
+                                         NameCase{"ConsoleInput", "CONIN$"},
+                                         NameCase{"ConsoleOutput", "conout$"},
+                                         NameCase{"Stream", "a:b"},
                                          NameCase{"Wildcard", "what?"}),
                          CaseName{});
 

@@ -89,6 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {"<title>" + kMarkupTitle + "</title>", "<meta charset=\"utf-8\"/>", "lang=\"en\"",
                       "<svg ", "<td>012</td><td>05.39</td><td>862.19</td><td>0.00</td>",
                       "Monthly payment</th><td>867.57</td>", "payments</th><td>12</td>",
+                      "Principal repaid</th><td>10,000.00</td>",
                       "Total paid</th><td>10,410.88</td>", "Total interest</th><td>410.88</td>"}}),
     CaseName{});
 

@@ -34,7 +34,7 @@ const std::string kFooter =
     "Values are read as the calculator's entry fields read them.\n"
     "Numbers use \",\" and \".\" whatever the locale; with --locale, the separators of\n"
     "LC_ALL, LC_NUMERIC or LANG, as the windows do. csv and json keep plain numbers.\n"
-    "Exit status: 0 done, 1 calculation failed, 2 usage error, 3 file not written.\n";
+    "Exit status: 0 done, 1 calculation failed, 2 usage error, 3 output not written.\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, ShownTexts,

@@ -16,6 +16,7 @@
 #include "tested_locales.h"
 #include "numeric/display_pattern.h"
 #include "numeric/fifteen_digits.h"
+#include "report/shown_cents_total.h"
 
 // The formatter against the reference implementation, byte for byte, on
 // values drawn from the whole range of doubles and from around every kind
@@ -118,7 +119,10 @@ std::vector<double> Specials() {
                                 std::numeric_limits<double>::infinity(),
                                 // Just above a tie, and only the low 64 bits of the exact
                                 // product, shifted by 66 and 65 bits, hold what is above it.
-                                0x1.a36e2eb1c4352p-14, 0x1.0000000000013p-13};
+                                0x1.a36e2eb1c4352p-14, 0x1.0000000000013p-13,
+                                // An exact tie with an even digit before it, its rounding
+                                // bit the top of the low word (shifted by 64 bits).
+                                0x1.02p-12};
   double nearMax = DBL_MAX;
   for (int i = 0; i < 200; ++i, nearMax = std::nextafter(nearMax, 0.0)) values.push_back(nearMax);
   for (int power = -6; power <= 17; ++power) {
@@ -145,6 +149,16 @@ std::string DigitsText(const reference::Decimal& d) {
   return d.digits + " point " + std::to_string(d.point);
 }
 
+// The cents a total adds for the value, against the digits that the
+// reference writes for its magnitude with two decimals.
+bool AddsTheShownCents(double value) {
+  const Separators plain{"", "."};
+  ShownCentsTotal total;
+  total.add(value);
+  return total.text(plain) ==
+         reference::FormatWithPattern(std::fabs(value), pattern::kYears, plain);
+}
+
 TEST(DisplayPatternReference, SameTextForEveryValue) {
   const long long wanted = ValueCount();
   const Separators separatorSets[] = {Separators{}, test::kFrench};
@@ -159,6 +173,9 @@ TEST(DisplayPatternReference, SameTextForEveryValue) {
       if (digits != expectedDigits && ++mismatches <= 10) {
         ADD_FAILURE() << std::hexfloat << magnitude << ": fifteen digits " << digits
                       << ", reference " << expectedDigits;
+      }
+      if (!AddsTheShownCents(magnitude) && ++mismatches <= 10) {
+        ADD_FAILURE() << std::hexfloat << magnitude << ": cents total differs from the reference";
       }
       for (const double value : {magnitude, -magnitude}) {
         ++compared;

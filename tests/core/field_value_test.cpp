@@ -173,7 +173,9 @@ INSTANTIATE_TEST_SUITE_P(
                     LocalBadText{"SwissBlank", test::kSwiss, "1 234"},
                     LocalBadText{"SwissQuotationMark", test::kSwiss, "1\xE2\x80\x99" "234"},
                     LocalBadText{"SwissComma", test::kSwiss, "1'234,5"},
-                    LocalBadText{"SwissEmpty", test::kSwiss, ""}),
+                    LocalBadText{"SwissEmpty", test::kSwiss, ""},
+                    LocalBadText{"MiddleDotGivenDefault", Separators{".", "\xC2\xB7"},
+                                 "1,234.5"}),
     CaseName{});
 
 TEST(FieldToNumber, NegativeUnderflowIsNegativeZero) {

@@ -54,7 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RecordCase{"BeyondLatin1BecomesQuestionMark", "\xE2\x82\xAC 5 \xF0\x9F\x98\x80",
                                "\"? 5 ?\"\r\n"},
                     RecordCase{"InvalidByte", "bad \xFF byte", "\"bad ? byte\"\r\n"},
-                    RecordCase{"CutShortSequence", "cut \xC3", "\"cut ?\"\r\n"}),
+                    RecordCase{"CutShortSequence", "cut \xC3", "\"cut ?\"\r\n"},
+                    RecordCase{"LeadWithoutContinuation", "\xC3" "A", "\"?A\"\r\n"},
+                    RecordCase{"OverlongLatin1", "\xE0\x83\xA9", "\"???\"\r\n"}),
     CaseName{});
 
 TEST(ReportFileRecord, TableEndsWithLoneClosingQuoteLine) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "report/schedule_page.h"
 #include "report/schedule_summary.h"
 #include "report/shown_cents_total.h"
+#include "report/year_bars.h"
 #include "tested_locales.h"
 
 namespace sw {
@@ -25,75 +28,83 @@ std::size_t Count(const std::string& text, std::string_view part) {
 
 struct CentsCase {
   const char* name;
-  std::vector<std::string> shown;
+  std::vector<double> amounts;
   Separators separators;
   std::string total;
 };
 
 class ShownCents : public testing::TestWithParam<CentsCase> {};
 
-TEST_P(ShownCents, AddsTheDigitsShown) {
+TEST_P(ShownCents, AddsTheCentsShown) {
   ShownCentsTotal total;
-  for (const std::string& amount : GetParam().shown) total.add(amount, GetParam().separators);
+  for (const double amount : GetParam().amounts) total.add(amount);
   EXPECT_EQ(total.text(GetParam().separators), GetParam().total);
 }
 
-const std::string k300Nines(300, '9');
+const Separators kUngrouped{"", "."};
 
 INSTANTIATE_TEST_SUITE_P(
     Totals, ShownCents,
     testing::Values(
         CentsCase{"Nothing", {}, {}, "0.00"},
-        CentsCase{"LeadingZeros", {"05.39", "00.47"}, {}, "5.86"},
-        CentsCase{"CarryIntoNewGroups", {"999,999.99", "0.01"}, {}, "1,000,000.00"},
-        CentsCase{"FrenchGrouping",
-                  {"1\xC2\xA0"
-                   "234,56",
-                   "1\xC2\xA0"
-                   "000,44"},
-                  test::kFrench,
+        CentsCase{"LeadingZeros", {5.39, 0.47}, {}, "5.86"},
+        // Halves round away from zero as read to fifteen digits: 1.005 is
+        // stored a hair below its half, 2.675 too.
+        CentsCase{"HalfCents", {0.005, 1.005, 2.675}, {}, "3.70"},
+        CentsCase{"SignsLeftOut", {-0.53, 1}, {}, "1.53"},
+        CentsCase{"BelowHalfACent", {0.00499999, 1e-300}, {}, "0.00"},
+        CentsCase{"CarryIntoNewGroups", {999999.99, 0.01}, {}, "1,000,000.00"},
+        CentsCase{"FrenchGrouping", {1234.56, 1000.44}, test::kFrench,
                   "2\xC2\xA0"
                   "235,00"},
-        CentsCase{"SwissGrouping", {"9'194.93", "805.07"}, test::kSwiss, "10'000.00"},
-        // As the page writes it: the digits of "&#39;" do not count.
-        CentsCase{"SwissMarkup", {"9&#39;194.93", "1&#39;805.07"}, {"&#39;", "."}, "11&#39;000.00"},
-        CentsCase{"ZerosInTheLowestPart",
-                  {std::string("1").append(20, '0')},
-                  Separators{"", "."},
-                  std::string("1").append(18, '0').append(".00")},
-        // Past any integer type: a cent, then 10^298 - 0.01 twice.
-        CentsCase{"BeyondIntegers",
-                  {"0.01", k300Nines, k300Nines},
-                  Separators{"", "."},
-                  std::string("1").append(298, '9').append(".99")}),
+        // As the page writes it.
+        CentsCase{"SwissMarkup", {9194.93, 1805.07}, {"&#39;", "."}, "11&#39;000.00"},
+        CentsCase{"ZerosInTheLowestPart", {1e20}, kUngrouped,
+                  std::string("1").append(20, '0').append(".00")},
+        CentsCase{"DigitsAcrossTwoParts", {123456789012345e3, 0.01}, {},
+                  "123,456,789,012,345,000.01"},
+        // Past any integer type: twice the largest fifteen-digit decimal.
+        CentsCase{"NearTheLargestDouble", {DBL_MAX, DBL_MAX}, kUngrouped,
+                  std::string("359538626972462").append(294, '0').append(".00")}),
     CaseName{});
 
 struct TicksCase {
   const char* name;
   double highest;
   int most;
+  int mostDecimals;
   double step;
   int count;
   int decimals;
+  double top;
 };
 
 class Ticks : public testing::TestWithParam<TicksCase> {};
 
 TEST_P(Ticks, AreRoundAndReachTheHighest) {
-  const RoundTicks ticks = RoundTicksFor(GetParam().highest, GetParam().most);
-  EXPECT_EQ(ticks.step, GetParam().step);
-  EXPECT_EQ(ticks.count, GetParam().count);
-  EXPECT_EQ(ticks.decimals, GetParam().decimals);
+  const auto& [name, highest, most, mostDecimals, step, count, decimals, top] = GetParam();
+  const RoundTicks ticks = RoundTicksFor(highest, most, mostDecimals);
+  EXPECT_EQ(ticks.step, step);
+  EXPECT_EQ(ticks.count, count);
+  EXPECT_EQ(ticks.decimals, decimals);
+  EXPECT_EQ(ticks.top, top);
+  EXPECT_EQ(ticks.at(count), top);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Axes, Ticks,
-    testing::Values(TicksCase{"ExactTop", 100000, 5, 20000, 5, 0},
-                    TicksCase{"YearOfPayments", 7194.6, 5, 2000, 4, 0},
-                    TicksCase{"ThirtyYears", 30, 10, 5, 6, 0},
-                    TicksCase{"HairAboveAMultipleOfFive", 30.000000000001, 10, 5, 6, 0},
-                    TicksCase{"Cents", 0.37, 5, 0.1, 4, 1},
-                    TicksCase{"NearTheLargestDouble", 1.7e308, 5, 5e307, 3, 0}),
+    testing::Values(TicksCase{"ExactTop", 100000, 5, 2, 20000, 5, 0, 100000},
+                    TicksCase{"YearOfPayments", 7194.6, 5, 2, 2000, 4, 0, 8000},
+                    TicksCase{"ThirtyYears", 30, 10, 1, 5, 6, 0, 30},
+                    TicksCase{"HairAboveAMultipleOfFive", 30.000000000001, 10, 1, 5, 6, 0, 30},
+                    TicksCase{"Cents", 0.37, 5, 2, 0.1, 4, 1, 0.4},
+                    // Never finer than a cent, however small the amounts.
+                    TicksCase{"BelowACent", 1e-300, 5, 2, 0.01, 1, 2, 0.01},
+                    TicksCase{"Nothing", 0, 5, 2, 0.01, 1, 2, 0.01},
+                    // No round value above it is a double: it is the top
+                    // itself, the round ticks half a step or more below.
+                    TicksCase{"NearTheLargestDouble", 1.7e308, 5, 2, 5e307, 3, 0, 1.7e308},
+                    TicksCase{"LargestDouble", DBL_MAX, 5, 2, 5e307, 4, 0, DBL_MAX}),
     CaseName{});
 
 TEST(MarkupText, EscapesWhatMarkupReads) {
@@ -135,42 +146,113 @@ TEST(SchedulePage, HoldsTheReportsDigitsInEveryLocale) {
   }
 }
 
+struct PageCase {
+  const char* name;
+  double principal;
+  double rate;
+  std::int16_t years;
+  std::string principalRepaid;
+  std::string lastBalance;  // empty where it shows as 0.00
+};
+
+class Page : public testing::TestWithParam<PageCase> {};
+
+// The title is shown once, above the chart; the totals add up as written,
+// and a schedule that does not end at 0.00 says so where the rounding note
+// would stand.
+TEST_P(Page, SaysWhatItsTotalsAndLastBalanceMean) {
+  const auto& [name, principal, rate, years, principalRepaid, lastBalance] = GetParam();
+  const Amortization table = AmortizationSchedule(principal, rate, years);
+  const std::string page = SchedulePage(table, Separators{});
+  EXPECT_EQ(Count(page, "<h1>" + AmortizationTitle(table) + "</h1>"), 1u);
+  EXPECT_EQ(Count(page, AmortizationTitle(table) + "</text>"), 0u);
+  EXPECT_EQ(Count(page, "Principal repaid</th><td>" + principalRepaid + "</td>"), 1u);
+  EXPECT_EQ(Count(page, lastBalance.empty() ? "<p class=\"note\">Each month is rounded"
+                                            : "<p class=\"warning\">The schedule does not end "
+                                              "at 0.00: the balance after the last payment is " +
+                                                  lastBalance + "."),
+            1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Loans, Page,
+    testing::Values(PageCase{"ThirtyYears", 100000, 6, 30, "99,999.92", ""},
+                    PageCase{"FourHundredYears", 250000, 6.5, 400, "249,988.90", "10.33"},
+                    PageCase{"NeverFalls", 250000, 6.5, 500, "0.00", "250,000.00"},
+                    PageCase{"Overpaid", 1e12, 6, 30, "1,000,000,000,000.03", "-0.04"}),
+    CaseName{});
+
+// "lead" and as many groups of three zeros.
+std::string Thousands(const std::string& lead, std::size_t groups) {
+  std::string text = lead;
+  for (std::size_t group = 0; group < groups; ++group) text += ",000";
+  return text;
+}
+
 struct ChartCase {
   const char* name;
   double principal;
   double rate;
   std::int16_t years;
   std::size_t bars;
-  std::string legend;
+  std::string size;                // of the viewBox
+  std::vector<std::string> texts;  // among the texts drawn
 };
 
 class Chart : public testing::TestWithParam<ChartCase> {};
 
-// Every chart: a title and a description for screen readers, a viewBox,
-// at most 60 bars, each of two parts, and a file far smaller than the table.
-TEST_P(Chart, IsSmallAndSaysHowManyYearsABarCovers) {
-  const auto& [name, principal, rate, years, bars, legend] = GetParam();
+// Every chart: a title and a description for screen readers, a viewBox
+// wide enough for its labels, at most 60 bars, each of two parts, both
+// axes of years named, and a file far smaller than the table.
+TEST_P(Chart, IsSmallAndLabelsWhatItDraws) {
+  const auto& [name, principal, rate, years, bars, size, texts] = GetParam();
   const Amortization table = AmortizationSchedule(principal, rate, years);
   const std::string svg = ScheduleChartFile(table, SummaryOf(table, Separators{}), Separators{});
   EXPECT_LT(svg.size(), 150'000u);
   EXPECT_EQ(Count(svg, "<title>" + AmortizationTitle(table) + "</title>"), 1u);
   EXPECT_EQ(Count(svg, "<desc>"), 1u);
-  EXPECT_EQ(Count(svg, "viewBox=\"0 0 800 640\""), 1u);
+  EXPECT_EQ(Count(svg, "viewBox=\"0 0 " + size + "\""), 1u);
   // Two parts a bar, the background and two legend squares.
   EXPECT_EQ(Count(svg, "<rect "), 2 * bars + 3);
-  EXPECT_NE(svg.find(">Each bar: " + legend + "</text>"), std::string::npos);
+  EXPECT_EQ(Count(svg, ">Years</text>"), 2u);
+  for (const std::string& text : texts) {
+    EXPECT_NE(svg.find(">" + text + "</text>"), std::string::npos) << text;
+  }
   EXPECT_EQ(Count(svg, "<"), Count(svg, ">"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Terms, Chart,
-    testing::Values(ChartCase{"OneYear", 10000, 7.5, 1, 1, "1 year"},
-                    ChartCase{"ThirtyYears", 100000, 6, 30, 30, "1 year"},
-                    ChartCase{"SixtyOneYears", 100000, 6, 61, 31, "2 years, the last 1 year"},
-                    ChartCase{"Longest", 100000, 0.01, 2730, 60, "46 years, the last 16 years"},
-                    ChartCase{"NearTheLargestDouble", 1.7e308, 0.01, 2730, 60,
-                              "46 years, the last 16 years"}),
+    testing::Values(
+        ChartCase{"OneYear", 10000, 7.5, 1, 1, "800 640", {"Paid each year", "Each bar: 1 year"}},
+        ChartCase{"ThirtyYears", 100000, 6, 30, 30, "800 640", {"Each bar: 1 year"}},
+        ChartCase{"SixtyOneYears", 100000, 6, 61, 31, "800 640",
+                  {"Paid in each 2-year span", "Each bar: 2 years, the last 1 year"}},
+        ChartCase{"Longest", 100000, 0.01, 2730, 60, "800 640",
+                  {"Paid in each 46-year span", "Each bar: 46 years, the last 16 years"}},
+        // The labels push the plots right and widen the picture; a line
+        // under the legend says the last balance is not 0.00.
+        ChartCase{"ThirteenDigits", 9999999999999, 6.5, 30, 30, "833 656",
+                  {Thousands("10", 4)}},
+        // The top tick is the principal itself; the title takes two lines.
+        ChartCase{"NearTheLargestDouble", 1.7e308, 0.01, 2730, 60, "3475 676",
+                  {Thousands("170", 102), "Paid in each 46-year span"}},
+        // Every amount shows as 0.00: nothing drawn, the axes in cents.
+        ChartCase{"BelowACent", 0.001, 6, 30, 0, "800 640",
+                  {"Every balance rounds to 0.00", "Every payment rounds to 0.00", "0.01"}},
+        ChartCase{"NeverFalls", 250000, 6.5, 500, 56, "800 656",
+                  {"The balance after the last payment is 250,000.00, not 0.00."}}),
     CaseName{});
+
+TEST(BarTexts, ReadRightForEveryTerm) {
+  const std::string someYears = "(1 year|([2-9]|[1-9][0-9]+) years)";
+  const std::regex heading("Paid (each year|in each ([2-9]|[1-9][0-9]+)-year span)");
+  const std::regex legend("Each bar: " + someYears + "(, the last " + someYears + ")?");
+  for (int years = 1; years <= 2730; ++years) {
+    EXPECT_TRUE(std::regex_match(BarHeading(years), heading)) << BarHeading(years);
+    EXPECT_TRUE(std::regex_match(BarLegend(years), legend)) << BarLegend(years);
+  }
+}
 
 }  // namespace
 }  // namespace sw

@@ -51,6 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Environment{"de_DE", "de_DE.UTF-8", nullptr, nullptr, test::kGerman},
                     Environment{"fr_FR", "fr_FR.UTF-8", nullptr, nullptr, test::kFrench},
                     Environment{"de_CH", "de_CH.UTF-8", nullptr, nullptr, test::kSwiss},
+                    Environment{"fr_FR_Latin9", "fr_FR.ISO-8859-15@euro", nullptr, nullptr,
+                                test::kFrench},
                     Environment{"NotInstalled", "xx_YY.UTF-8", nullptr, nullptr, test::kEnglish}),
     CaseName{});
 

@@ -36,7 +36,8 @@ def check(condition, message):
         print("FAIL:", message)
 
 
-def wait_for(what, find, timeout=15.0):
+# A minute: each of these is there within two seconds on a slow, busy machine.
+def wait_for(what, find, timeout=60.0):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         found = find()

@@ -8,10 +8,11 @@ XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=KDE WAYLAND_DISPLAY=wayland-sumwrig
 program=$!
 trap 'kill "$program" 2>/dev/null; wait' EXIT
 
+# A minute: the window is up within two seconds on a slow, busy machine.
 tries=0
 until xwininfo -root -tree | grep -q '"Sumwright Calculator"'; do
   tries=$((tries + 1))
-  if [ "$tries" -ge 100 ]; then
+  if [ "$tries" -ge 600 ]; then
     echo "no calculator window on the X server"
     exit 1
   fi

@@ -25,10 +25,11 @@ export XDG_RUNTIME_DIR="$work/runtime"
 unset DISPLAY QT_QPA_PLATFORM
 weston --backend=headless-backend.so --socket=sumwright-test >"$work/weston.log" 2>&1 &
 compositor=$!
+# A minute: weston starts within a second on a slow, busy machine.
 tries=0
 until [ -S "$XDG_RUNTIME_DIR/sumwright-test" ]; do
   tries=$((tries + 1))
-  if [ "$tries" -ge 100 ]; then
+  if [ "$tries" -ge 600 ]; then
     echo "weston did not start:"
     cat "$work/weston.log"
     exit 1

@@ -10,8 +10,9 @@ trap 'kill "$program" 2>/dev/null; wait' EXIT
 
 expected="Icon (16 x 16) Icon (32 x 32) Icon (64 x 64) Icon (128 x 128) "
 sizes=
+# A minute: the window is up within two seconds on a slow, busy machine.
 tries=0
-while [ "$tries" -lt 100 ]; do
+while [ "$tries" -lt 600 ]; do
   window=$(xwininfo -root -tree | awk '/"Sumwright Calculator"/ { print $1; exit }')
   if [ -n "$window" ]; then
     sizes=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')

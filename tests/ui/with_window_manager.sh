@@ -23,12 +23,13 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# Waits up to ten seconds for a condition.
+# Waits up to a minute for a condition: well beyond the second that Xvfb and
+# openbox take on a slow machine whose cores are all busy.
 await() {
   tries=0
   until "$@"; do
     tries=$((tries + 1))
-    if [ "$tries" -ge 100 ]; then return 1; fi
+    if [ "$tries" -ge 600 ]; then return 1; fi
     sleep 0.1
   done
 }
