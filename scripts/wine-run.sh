@@ -47,21 +47,6 @@ for variable in $(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
   eval "export WINE$variable=\"\$$variable\""
 done
 
-# Wine turns Windows file names into Unix bytes through the character set of
-# LC_CTYPE: without UTF-8 (none set, C, or a locale this machine lacks) a name
-# outside ASCII cannot be made. Only that category changes; the caller's
-# others (numbers, messages) stay as they were.
-if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
-  if [ -n "${LC_ALL:-}" ]; then
-    # LC_ALL held every category: LANG holds them now, below LC_CTYPE.
-    unset LC_COLLATE LC_MONETARY LC_NUMERIC LC_TIME LC_MESSAGES LC_PAPER LC_NAME \
-      LC_ADDRESS LC_TELEPHONE LC_MEASUREMENT LC_IDENTIFICATION
-    export LANG="$LC_ALL"
-    unset LC_ALL
-  fi
-  export LC_CTYPE=C.UTF-8
-fi
-
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 fonts=/usr/share/wine/fonts
@@ -83,14 +68,15 @@ fonts=/usr/share/wine/fonts
     mkdir -p "$folder"
     ln -sf "$fonts"/* "$folder/"
   fi
+  # A failure here is the program's to report, below.
   if "$wineserver" -p60 >/dev/null 2>&1 </dev/null 9>&-; then
-    "$wine" cmd /c exit >/dev/null 2>&1 </dev/null 9>&-
+    "$wine" cmd /c exit >/dev/null 2>&1 </dev/null 9>&- || true
   fi
   # Wine draws the frames of a display prefix's windows itself, as Windows
   # does, rather than leaving them to the X window manager.
   if [ "$made" -eq 1 ] && [ "$on_display" -eq 1 ]; then
     "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
-      >/dev/null 2>&1 </dev/null 9>&-
+      >/dev/null 2>&1 </dev/null 9>&- || true
   fi
 ) 9>"$WINEPREFIX.lock"
 
