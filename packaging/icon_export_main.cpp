@@ -10,7 +10,7 @@
 #include <cstring>
 #include <iostream>
 
-#include "ui/windows/umbrella_icon.h"
+#include "ui/widgets/umbrella_icon.h"
 
 namespace {
 

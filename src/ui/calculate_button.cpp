@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "numeric/calc_failure.h"
-#include "ui/windows/to_qstring.h"
+#include "ui/widgets/to_qstring.h"
 
 namespace sw::ui {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "calculations/field_calculations.h"
 #include "numeric/separators.h"
-#include "ui/windows/dialogs.h"
-#include "ui/windows/form_window.h"
+#include "ui/widgets/dialogs.h"
+#include "ui/widgets/form_window.h"
 
 namespace sw::ui {
 

@@ -7,8 +7,8 @@
 #include "app_test_case.h"
 #include "calculations/loan_fields.h"
 #include "report_request.h"
-#include "ui/report/report_text.h"
-#include "ui/report/report_window.h"
+#include "ui/report_window/report_text.h"
+#include "ui/report_window/report_window.h"
 #include "worked_example.h"
 
 using namespace sw::ui;

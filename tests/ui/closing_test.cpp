@@ -9,8 +9,8 @@
 
 #include "app_test_case.h"
 #include "report_request.h"
-#include "ui/report/report_file_commands.h"
-#include "ui/report/report_window.h"
+#include "ui/report_window/report_file_commands.h"
+#include "ui/report_window/report_window.h"
 
 using namespace sw::ui;
 using namespace sw::ui::test;

@@ -10,7 +10,7 @@
 
 #include "modal_guard.h"
 #include "ui/help_texts.h"
-#include "ui/windows/qt_dialogs.h"
+#include "ui/widgets/qt_dialogs.h"
 
 using namespace sw::ui;
 

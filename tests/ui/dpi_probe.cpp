@@ -7,7 +7,7 @@
 
 #include "cut_captions.h"
 #include "ui/designs/window_designs.h"
-#include "ui/windows/window_builder.h"
+#include "ui/widgets/window_builder.h"
 
 using namespace sw::ui;
 

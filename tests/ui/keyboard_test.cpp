@@ -7,7 +7,7 @@
 #include "app_test_case.h"
 #include "field_snapshot.h"
 #include "report_request.h"
-#include "ui/report/report_window.h"
+#include "ui/report_window/report_window.h"
 
 using namespace sw::ui;
 using namespace sw::ui::test;

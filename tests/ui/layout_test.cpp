@@ -13,9 +13,9 @@
 #include "cut_captions.h"
 #include "ui/deferred_icon_style.h"
 #include "ui/designs/window_designs.h"
-#include "ui/windows/umbrella_icon.h"
-#include "ui/windows/window_builder.h"
-#include "ui/windows/window_font.h"
+#include "ui/widgets/umbrella_icon.h"
+#include "ui/widgets/window_builder.h"
+#include "ui/widgets/window_font.h"
 
 using namespace sw::ui;
 using sw::ui::test::AppFixture;

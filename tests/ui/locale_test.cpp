@@ -9,7 +9,7 @@
 #include "field_snapshot.h"
 #include "report_request.h"
 #include "system/locale_separators.h"
-#include "ui/report/report_window.h"
+#include "ui/report_window/report_window.h"
 
 using namespace sw::ui;
 using namespace sw::ui::test;

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/windows/window_builder.h"
+#include "ui/widgets/window_builder.h"
 
 using namespace sw::ui;
 

@@ -5,7 +5,7 @@
 
 #include "app_test_case.h"
 #include "field_snapshot.h"
-#include "ui/windows/window_placement.h"
+#include "ui/widgets/window_placement.h"
 
 using namespace sw::ui;
 using namespace sw::ui::test;

@@ -7,8 +7,8 @@
 #include "app_test_case.h"
 #include "report_file_checks.h"
 #include "report_request.h"
-#include "ui/report/report_file_commands.h"
-#include "ui/report/report_window.h"
+#include "ui/report_window/report_file_commands.h"
+#include "ui/report_window/report_window.h"
 #include "worked_example.h"
 
 using namespace sw::ui;

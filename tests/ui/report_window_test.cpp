@@ -6,9 +6,9 @@
 
 #include "app_test_case.h"
 #include "report_request.h"
-#include "ui/report/report_text.h"
-#include "ui/report/report_window.h"
-#include "ui/windows/window_placement.h"
+#include "ui/report_window/report_text.h"
+#include "ui/report_window/report_window.h"
+#include "ui/widgets/window_placement.h"
 
 using namespace sw::ui;
 using namespace sw::ui::test;

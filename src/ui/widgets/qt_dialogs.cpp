@@ -1,4 +1,4 @@
-#include "ui/windows/qt_dialogs.h"
+#include "ui/widgets/qt_dialogs.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

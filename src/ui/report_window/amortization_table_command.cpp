@@ -1,10 +1,10 @@
-#include "ui/report/amortization_table_command.h"
+#include "ui/report_window/amortization_table_command.h"
 
 #include "calculations/field_calculations.h"
 #include "calculations/loan_fields.h"
 #include "ui/designs/window_designs.h"
-#include "ui/report/report_text.h"
-#include "ui/report/report_window.h"
+#include "ui/report_window/report_text.h"
+#include "ui/report_window/report_window.h"
 
 namespace sw::ui {
 

@@ -1,9 +1,9 @@
-#include "ui/report/report_text.h"
+#include "ui/report_window/report_text.h"
 
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-#include "ui/windows/to_qstring.h"
+#include "ui/widgets/to_qstring.h"
 
 namespace sw::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/windows/form_window.h"
+#include "ui/widgets/form_window.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -11,7 +11,7 @@
 #include <QPlainTextEdit>
 #include <stdexcept>
 
-#include "ui/windows/umbrella_icon.h"
+#include "ui/widgets/umbrella_icon.h"
 
 namespace sw::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/windows/umbrella_icon.h"
+#include "ui/widgets/umbrella_icon.h"
 
 #include <QIconEngine>
 #include <QPainter>

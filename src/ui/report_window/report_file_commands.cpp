@@ -1,4 +1,4 @@
-#include "ui/report/report_file_commands.h"
+#include "ui/report_window/report_file_commands.h"
 
 #include <QEvent>
 #include <QFile>
@@ -8,8 +8,8 @@
 
 #include "report/report_file.h"
 #include "system/save_report.h"
-#include "ui/report/report_text.h"
-#include "ui/report/report_window.h"
+#include "ui/report_window/report_text.h"
+#include "ui/report_window/report_window.h"
 
 namespace sw::ui {
 namespace {
