@@ -6,8 +6,10 @@
 #include <iostream>
 
 #include "calculations/window_names.h"
+#include "ui/application_setup.h"
 #include "ui/calculator_app.h"
-#include "ui/windows/qt_dialogs.h"
+#include "ui/designs/window_designs.h"
+#include "ui/widgets/qt_dialogs.h"
 
 namespace {
 
@@ -47,7 +49,7 @@ int main(int argc, char* argv[]) {
                  {names::kPaymentsMade, "12"}},
                 {names::kCalculatePayment, names::kCalculateRemaining}, folder, "loan.png");
 
-  loan.menuEntry(names::kGoToDrawDown)->trigger();
+  loan.menuEntry(sw::ui::loan_menu::kGoToDrawDown)->trigger();
   namespace drawDownNames = sw::drawdown_window;
   const bool drawDownSaved =
       Calculate(calculator.drawDownWindow(),

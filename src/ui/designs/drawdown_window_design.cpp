@@ -66,11 +66,11 @@ WindowLayout MakeDesign() {
       .menuBar =
           {
               {"mnuGoTo", "Go To...",
-               {{drawdown_window::kGoToLoan, "Sumwright Calculator", {}, MenuCommand::GoToLoan}}},
+               {{drawdown_menu::kGoToLoan, "Sumwright Calculator", {}, MenuCommand::GoToLoan}}},
               {"mnuDDHelp", "Help",
-               {{drawdown_window::kWhatIsThis, "What Is This?", {}, MenuCommand::WhatIsThis},
+               {{drawdown_menu::kWhatIsThis, "What Is This?", {}, MenuCommand::WhatIsThis},
                 {"mnudash", "-", {}},
-                {drawdown_window::kAbout, "About", {}, MenuCommand::DrawDownAbout}}},
+                {drawdown_menu::kAbout, "About", {}, MenuCommand::DrawDownAbout}}},
           },
   };
 }

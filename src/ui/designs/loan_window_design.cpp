@@ -62,14 +62,14 @@ WindowLayout MakeDesign() {
       .menuBar =
           {
               {"mnuTools", "Tools",
-               {{loan_window::kAmortizationTable, "Amortization Table", {},
+               {{loan_menu::kAmortizationTable, "Amortization Table", {},
                  MenuCommand::AmortizationTable},
-                {loan_window::kGoToDrawDown, "Uniform Draw Down Calculator", {},
+                {loan_menu::kGoToDrawDown, "Uniform Draw Down Calculator", {},
                  MenuCommand::GoToDrawDown}}},
               {"mnuHelp", "Help",
-               {{loan_window::kHowTo, "How To", {}, MenuCommand::HowTo},
+               {{loan_menu::kHowTo, "How To", {}, MenuCommand::HowTo},
                 {"mnuLine", "-", {}},
-                {loan_window::kAbout, "About", {}, MenuCommand::LoanAbout}}},
+                {loan_menu::kAbout, "About", {}, MenuCommand::LoanAbout}}},
           },
   };
 }
