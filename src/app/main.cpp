@@ -1,44 +1,28 @@
 #include <QApplication>
-#include <clocale>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <string>
+#include <vector>
 
-#include "allocator_policy.h"
-#include "display_platform.h"
-#include "font_configuration_loader.h"
+#include "desktop_start.h"
 #include "product.h"
-#include "runtime_directory.h"
-#include "system/file_writer.h"
 #include "system/locale_separators.h"
+#include "system/program_start.h"
 #include "ui/calculator_app.h"
 #include "ui/windows/qt_dialogs.h"
 
 // Writes with C stdio: the streams of <iostream> would set up the C++
 // locale machinery at start, a third of a mebibyte of the program's memory.
 int main(int argc, char* argv[]) {
-  sw::IgnoreFileSizeSignal();
-  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+  if (sw::StartProgram(argc, argv) == std::vector<std::string>{"--version"}) {
     std::printf("sumwright %s\n", sw::product::kVersion);
     return EXIT_SUCCESS;
   }
-  if (!sw::app::DisplayAvailable()) {
-    std::fprintf(stderr, "%s\n", sw::app::kNoDisplayMessage);
-    return EXIT_FAILURE;
-  }
+  if (!sw::app::DesktopStart::DisplayNamed()) return EXIT_FAILURE;
 
-  const sw::app::RuntimeDirectory runtime;
-  sw::app::PreferX11WhenUnchosen();
-  // Before the font configuration is read beside the toolkit's start: the
-  // allocator is set before any thread starts, and the environment is final
-  // and the C library's locale what QApplication is about to make it.
-  sw::app::UseAllocatorPolicy();
-  std::setlocale(LC_ALL, "");
-  sw::app::FontConfigurationLoader fontConfiguration;
-  sw::app::PlatformMessages platformMessages(runtime);
+  sw::app::DesktopStart desktop;
   QApplication application(argc, argv);
-  platformMessages.release();
-  fontConfiguration.wait();
+  desktop.toolkitStarted();
   sw::ui::ConfigureApplication();
 
   sw::ui::QtDialogs dialogs;
@@ -47,6 +31,6 @@ int main(int argc, char* argv[]) {
   QObject::connect(&calculator, &sw::ui::CalculatorApp::quitRequested, &application,
                    &QApplication::quit, Qt::QueuedConnection);
   calculator.start();
-  sw::app::ReleaseFreeHeap();
+  desktop.windowShown();
   return application.exec();
 }

@@ -98,8 +98,7 @@ class LayoutTest : public QObject {
     QCOMPARE(flags.testFlag(Qt::WindowMinimizeButtonHint), sizable);
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QCOMPARE(built->minimumSize() == built->maximumSize(), !sizable);
-    QCOMPARE(built->height(),
-             client.height() + built->findChild<QMenuBar*>()->sizeHint().height());
+    QCOMPARE(built->height(), client.height() + built->findChild<QMenuBar*>()->height());
   }
 
   // Every control of the designs, in pixels at 96 dots per inch.
@@ -324,7 +323,7 @@ class LayoutTest : public QObject {
     const WindowLayout& design = DesignNamed(window);
     AppFixture fixture;
     FormWindow& built = Reach(fixture, window);
-    const QString face = ResolveFontFace(design.font);
+    const QString face = ResolveFontFace(design.font, built.devicePixelRatio());
     QVERIFY(face == "MS Sans Serif" || face == kSubstituteFace);
     const QFontInfo info(built.clientArea()->font());
     QCOMPARE(info.family(), face);
@@ -400,7 +399,7 @@ class LayoutTest : public QObject {
     QCOMPARE(pixmap.size(), QSize(drawn, drawn));
     QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
     image.setDevicePixelRatio(1.0);
-    QCOMPARE(image, DrawUmbrella(drawn).toImage().convertToFormat(QImage::Format_ARGB32));
+    QCOMPARE(image, DrawUmbrella(drawn).convertToFormat(QImage::Format_ARGB32));
   }
 
   void umbrellaIcon() {
@@ -411,8 +410,7 @@ class LayoutTest : public QObject {
     QVERIFY(sizes.contains(QSize(16, 16)));
     QVERIFY(sizes.contains(QSize(128, 128)));
 
-    auto colours = [](const QPixmap& pixmap) {
-      const QImage image = pixmap.toImage();
+    auto colours = [](const QImage& image) {
       QSet<QRgb> found;
       for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) found.insert(image.pixel(x, y));

@@ -46,10 +46,10 @@ const QPainterPath& UmbrellaShape() {
 
 }  // namespace
 
-QPixmap DrawUmbrella(int size) {
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
+QImage DrawUmbrella(int size) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
   painter.setPen(Qt::NoPen);
   painter.scale(size / double(kLargeSize), size / double(kLargeSize));
   const QPainterPath& shape = UmbrellaShape();
@@ -59,7 +59,8 @@ QPixmap DrawUmbrella(int size) {
   }
   painter.setBrush(Qt::black);
   painter.drawPath(shape);
-  return pixmap;
+  painter.end();
+  return image;
 }
 
 namespace {
@@ -90,7 +91,7 @@ class UmbrellaEngine final : public QIconEngine {
   // `size` is in the device's pixels already.
   QPixmap scaledPixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/,
                        qreal /*scale*/) override {
-    return DrawUmbrella(std::max(std::min(size.width(), size.height()), 1));
+    return QPixmap::fromImage(DrawUmbrella(std::max(std::min(size.width(), size.height()), 1)));
   }
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {

@@ -2,13 +2,13 @@
 
 #include <QByteArray>
 #include <QIcon>
-#include <QPixmap>
+#include <QImage>
 
 namespace sw::ui {
 
 // An umbrella on a transparent background: black with a grey shadow at
-// 32 x 32, black only at 16 x 16.
-QPixmap DrawUmbrella(int size);
+// 32 x 32, black only at 16 x 16. Needs no QGuiApplication.
+QImage DrawUmbrella(int size);
 // The umbrella at any size: DrawUmbrella of the size asked for, times the
 // device's pixel ratio.
 QIcon UmbrellaIcon();

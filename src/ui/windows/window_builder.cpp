@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 #include <utility>
@@ -190,8 +191,16 @@ QMenuBar* BuildMenuBar(const std::vector<MenuEntry>& menus, QWidget* window) {
   return bar;
 }
 
+// The height the layout gives the menu bar over a client of that width: its
+// height for the width where it has one (Windows' style), else its hint.
+int MenuBarHeight(const QMenuBar* bar, int width) {
+  if (bar == nullptr) return 0;
+  const int forWidth = bar->heightForWidth(std::max(width, bar->minimumWidth()));
+  return forWidth < 0 ? bar->sizeHint().height() : forWidth;
+}
+
 void ApplyBorder(const WindowLayout& design, FormWindow& window, QVBoxLayout& layout,
-                 QWidget& client, int menuHeight, int dpi) {
+                 QWidget& client, const QMenuBar* bar, int dpi) {
   const QSize clientSize(ToPixels(design.clientWidth, dpi), ToPixels(design.clientHeight, dpi));
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -202,7 +211,7 @@ void ApplyBorder(const WindowLayout& design, FormWindow& window, QVBoxLayout& la
     client.setFixedSize(clientSize);
     layout.setSizeConstraint(QLayout::SetFixedSize);
   } else {
-    window.resize(clientSize.width(), clientSize.height() + menuHeight);
+    window.resize(clientSize.width(), clientSize.height() + MenuBarHeight(bar, clientSize.width()));
   }
 }
 
@@ -215,16 +224,15 @@ std::unique_ptr<FormWindow> BuildWindow(const WindowLayout& design) {
   auto* layout = new QVBoxLayout(window.get());
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  int menuHeight = 0;
+  QMenuBar* bar = nullptr;
   if (!design.menuBar.empty()) {
-    QMenuBar* bar = BuildMenuBar(design.menuBar, window.get());
+    bar = BuildMenuBar(design.menuBar, window.get());
     layout->setMenuBar(bar);
-    menuHeight = bar->sizeHint().height();
   }
 
   auto* client = new QWidget(window.get());
   client->setObjectName(FormWindow::kClientAreaName);
-  client->setFont(MakeFont(design.font));
+  client->setFont(MakeFont(design.font, client->devicePixelRatio()));
   SetColours(client, design.background, design.foreground);
   layout->addWidget(client);
 
@@ -233,7 +241,7 @@ std::unique_ptr<FormWindow> BuildWindow(const WindowLayout& design) {
   const Built built = BuildControls(design, client, dpi);
   ApplyStacking(design, built);
   ApplyTabOrder(design, client);
-  ApplyBorder(design, *window, *layout, *client, menuHeight, dpi);
+  ApplyBorder(design, *window, *layout, *client, bar, dpi);
   return window;
 }
 

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "ui/designs/twips.h"
+#include "ui/windows/placement_area.h"
 
 namespace sw::ui {
 
@@ -24,7 +25,7 @@ using Position = std::function<QPoint(const QSize&, const QSize&)>;
 
 // Where the corner of a frame of that size goes on the screen.
 QPoint FrameCorner(const QScreen& screen, const Position& position, const QSize& frame) {
-  const QRect area = screen.geometry();
+  const QRect area = PlacementArea(screen);
   return area.topLeft() + position(area.size(), frame);
 }
 

@@ -11,7 +11,7 @@ namespace sw::ui {
 // a window larger than the screen hangs over both edges by half the excess.
 QPoint CentredPosition(const QSize& screen, const QSize& window);
 
-// Moves a window to the centre of its screen, by its outer frame: where a
+// Moves a window to the centre of its screen's PlacementArea, by its outer frame: where a
 // window manager adds the frame only once the window is shown, the window is
 // moved once more when the frame becomes known.
 void CentreOnScreen(QWidget& window);

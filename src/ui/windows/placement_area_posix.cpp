@@ -1,0 +1,9 @@
+#include <QScreen>
+
+#include "ui/windows/placement_area.h"
+
+namespace sw::ui {
+
+QRect PlacementArea(const QScreen& screen) { return screen.geometry(); }
+
+}  // namespace sw::ui

@@ -1,0 +1,32 @@
+#!/bin/sh
+# On Windows the windows grow with the display scaling (the LogPixels setting
+# of a Wine prefix of this check's own): the loan window's width in screen
+# pixels at 100, 125, 150 and 200 %, and no window cuts a caption. Run it
+# under with_window_manager.sh.
+# Usage: check_scaling_windows.sh WINE_RUN PROBE
+set -u
+run=$1
+probe=$2
+export SUMWRIGHT_WINEPREFIX="${SUMWRIGHT_WINEPREFIX:-/tmp/sumwright-wine-$(id -u)}-scaling"
+failed=0
+while read -r percent dpi width; do
+  "$run" --display reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+    >/dev/null 2>&1
+  shown=$(QT_QPA_PLATFORM=windows "$run" --display "$probe" | tr -d '\r')
+  expected="frmAPIN $width"
+  loan=$(echo "$shown" | grep '^frmAPIN')
+  cut=$(echo "$shown" | awk 'NF > 2')
+  if [ "$loan" != "$expected" ] || [ -n "$cut" ]; then
+    echo "FAIL at $percent % ($dpi dpi): want \"$expected\", none cut; got:"
+    echo "$shown"
+    failed=1
+  else
+    echo "ok at $percent % ($dpi dpi): $loan"
+  fi
+done <<CASES
+100 96 446
+125 120 558
+150 144 669
+200 192 892
+CASES
+exit $failed
