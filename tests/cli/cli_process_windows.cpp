@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwchar>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 #include <thread>
 
@@ -107,9 +108,18 @@ CliResult Run(const std::vector<std::string>& args, const std::vector<std::strin
   startup.hStdOutput = out.write();
   startup.hStdError = err.write();
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
-                      CREATE_UNICODE_ENVIRONMENT, envBlock.data(), nullptr, &startup, &process)) {
-    throw std::runtime_error("cannot start " SUMWRIGHT_CLI_PATH);
+  // Under Wine on a busy machine a start now and then fails at once, and the
+  // next one succeeds; the program never ran, so starting it again is safe.
+  constexpr int kStarts = 5;
+  for (int start = 1; !CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
+                                      CREATE_UNICODE_ENVIRONMENT, envBlock.data(), nullptr,
+                                      &startup, &process);
+       ++start) {
+    if (start == kStarts) {
+      throw std::runtime_error("cannot start " SUMWRIGHT_CLI_PATH ": Windows error " +
+                               std::to_string(GetLastError()));
+    }
+    Sleep(100);
   }
   out.closeWrite();
   err.closeWrite();
