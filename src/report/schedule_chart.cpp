@@ -15,8 +15,19 @@
 namespace sw {
 namespace {
 
-using namespace chart;
-
+// Where the chart draws, in the picture's units (pixels unscaled). Value
+// labels wider than the margin left of the plots move the plots right and
+// widen the picture by as much; a title wider than the picture is wrapped,
+// and its further lines move everything under it down.
+constexpr int kWidth = 800;
+constexpr int kHeight = 640;
+constexpr double kPlotLeft = 110;
+constexpr double kPlotRight = 770;
+constexpr double kBalanceTop = 70;
+constexpr double kBalanceBottom = 290;
+constexpr double kBarsTop = 370;
+constexpr double kBarsBottom = 560;
+constexpr const char* kBalanceColour = "#08306b";
 constexpr const char* kInterestColour = "#b35806";   // dark: tells apart in grey too
 constexpr const char* kPrincipalColour = "#9ecae1";  // light
 constexpr const char* kAreaColour = "#deebf7";

@@ -8,23 +8,6 @@
 
 namespace sw {
 
-// Where the chart draws, in the picture's units (pixels unscaled), for the
-// checks of its picture. Value labels wider than the margin left of the
-// plots move the plots right and widen the picture by as much; a title
-// wider than the picture is wrapped, and its further lines move everything
-// under it down.
-namespace chart {
-inline constexpr int kWidth = 800;
-inline constexpr int kHeight = 640;
-inline constexpr double kPlotLeft = 110;
-inline constexpr double kPlotRight = 770;
-inline constexpr double kBalanceTop = 70;
-inline constexpr double kBalanceBottom = 290;
-inline constexpr double kBarsTop = 370;
-inline constexpr double kBarsBottom = 560;
-inline constexpr const char* kBalanceColour = "#08306b";
-}  // namespace chart
-
 // Whether the chart draws the report's title above its plots, or leaves it
 // to a page that shows it already.
 enum class ChartTitle { kDrawn, kLeftOut };

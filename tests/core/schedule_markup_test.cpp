@@ -218,7 +218,6 @@ TEST_P(Chart, IsSmallAndLabelsWhatItDraws) {
   for (const std::string& text : texts) {
     EXPECT_NE(svg.find(">" + text + "</text>"), std::string::npos) << text;
   }
-  EXPECT_EQ(Count(svg, "<"), Count(svg, ">"));
 }
 
 INSTANTIATE_TEST_SUITE_P(

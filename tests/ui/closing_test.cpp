@@ -129,7 +129,8 @@ class ClosingTest : public AppTestCase {
     const auto questions = dialogs.takeSaveChangesQuestions();
     QCOMPARE(questions.size(), answer.isEmpty() ? 0 : 1);
     if (!answer.isEmpty()) {
-      QCOMPARE(questions[0], (RecordedQuestion{reportWindow, "Sumwright", SaveChangesPrompt()}));
+      const QString prompt = "The report has been changed.\r\nDo you want to save your changes?";
+      QCOMPARE(questions[0], (RecordedQuestion{reportWindow, "Sumwright", prompt}));
     }
     QCOMPARE(dialogs.takeSaveRequests().size(), answer.startsWith("Save") ? 1 : 0);
     QTRY_COMPARE(VisibleWindows(), visible);

@@ -244,8 +244,9 @@ class ReportFilesTest : public AppTestCase {
     const QString fileName = path(chosen) + ".txt";
     QCOMPARE(messages[0].parent, &report);
     QCOMPARE(messages[0].title, QString("Sumwright"));
-    QCOMPARE(messages[0].prompt, entry == "mnuSave" ? SaveFailurePrompt(fileName, reason)
-                                                    : AppendFailurePrompt(fileName, reason));
+    const QString prompt = entry == "mnuSave" ? "Could not save \"%1\": %2"
+                                              : "Could not append to \"%1\": %2";
+    QCOMPARE(messages[0].prompt, prompt.arg(fileName, reason));
     QCOMPARE(messages[0].icon, MessageIcon::Warning);
     QCOMPARE(Entries(*dir_), QStringList{"file"});
     QCOMPARE(Contents(path("file")), QByteArray("old"));
