@@ -21,6 +21,24 @@ constexpr char kSaveDialogFilter[] = "*.txt";
 // on the window so that it goes when the window is unloaded.
 constexpr char kChosenNameProperty[] = "chosenFileName";
 
+// The message box title and prompt of a failed file command.
+constexpr char kFileFailureTitle[] = "Sumwright";
+
+QString SaveFailurePrompt(const QString& fileName, const QString& reason) {
+  return QStringLiteral("Could not save \"%1\": %2").arg(fileName, reason);
+}
+
+QString AppendFailurePrompt(const QString& fileName, const QString& reason) {
+  return QStringLiteral("Could not append to \"%1\": %2").arg(fileName, reason);
+}
+
+// The title and question before a changed report window closes.
+constexpr char kSaveChangesTitle[] = "Sumwright";
+
+QString SaveChangesPrompt() {
+  return QStringLiteral("The report has been changed.\r\nDo you want to save your changes?");
+}
+
 // The file a command opens for a name the user chose.
 QString FileToOpen(const QString& chosen) {
   return QFile::decodeName(
@@ -98,18 +116,6 @@ bool RunReportFileCommand(FormWindow& report, Dialogs& dialogs, MenuCommand comm
 
 void AskToSaveChangesOnClose(FormWindow& report, Dialogs& dialogs) {
   new AskToSaveChanges(report, dialogs);
-}
-
-QString SaveFailurePrompt(const QString& fileName, const QString& reason) {
-  return QStringLiteral("Could not save \"%1\": %2").arg(fileName, reason);
-}
-
-QString AppendFailurePrompt(const QString& fileName, const QString& reason) {
-  return QStringLiteral("Could not append to \"%1\": %2").arg(fileName, reason);
-}
-
-QString SaveChangesPrompt() {
-  return QStringLiteral("The report has been changed.\r\nDo you want to save your changes?");
 }
 
 }  // namespace sw::ui

@@ -22,12 +22,4 @@ bool RunReportFileCommand(FormWindow& report, Dialogs& dialogs, MenuCommand comm
 // written to a file since the text was set asks whether to save them first.
 void AskToSaveChangesOnClose(FormWindow& report, Dialogs& dialogs);
 
-// The message box title and prompt of a failed file command.
-inline constexpr char kFileFailureTitle[] = "Sumwright";
-QString SaveFailurePrompt(const QString& fileName, const QString& reason);
-QString AppendFailurePrompt(const QString& fileName, const QString& reason);
-// The title and question before a changed report window closes.
-inline constexpr char kSaveChangesTitle[] = "Sumwright";
-QString SaveChangesPrompt();
-
 }  // namespace sw::ui
