@@ -9,12 +9,12 @@
 #include "calculations/field_calculations.h"
 #include "calculations/loan_fields.h"
 #include "cli/field_options.h"
-#include "cli/schedule_formats.h"
 #include "cli/usage.h"
 #include "report/amortization_report.h"
 #include "report/schedule_chart.h"
 #include "report/schedule_page.h"
 #include "report/schedule_summary.h"
+#include "report/unrounded_schedule.h"
 #include "system/save_report.h"
 
 namespace sw::cli {
