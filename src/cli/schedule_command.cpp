@@ -13,7 +13,6 @@
 #include "report/amortization_report.h"
 #include "report/schedule_chart.h"
 #include "report/schedule_page.h"
-#include "report/schedule_summary.h"
 #include "report/unrounded_schedule.h"
 #include "system/save_report.h"
 
@@ -88,7 +87,7 @@ ExitCode Run(const ScheduleRequest& request, std::ostream& out, std::ostream& er
   } else if (request.format == "json") {
     WriteJson(table, out);
   } else if (request.format == "svg") {
-    out << ScheduleChartFile(table, SummaryOf(table, separators), separators);
+    out << ScheduleChartFile(table, separators);
   } else if (request.format == "html") {
     out << SchedulePage(table, separators);
   } else {
