@@ -11,7 +11,6 @@
 #include "report/amortization_report.h"
 #include "report/schedule_chart.h"
 #include "report/schedule_page.h"
-#include "report/schedule_summary.h"
 
 namespace sw {
 namespace {
@@ -114,7 +113,7 @@ BENCHMARK(BM_ToCharsPerRow)->Unit(benchmark::kMillisecond);
 // with the text.
 std::string TextSchedule(const Amortization& table) { return FormatAmortization(table); }
 std::string SvgSchedule(const Amortization& table) {
-  return ScheduleChartFile(table, SummaryOf(table, Separators{}), Separators{});
+  return ScheduleChartFile(table, Separators{});
 }
 std::string HtmlSchedule(const Amortization& table) { return SchedulePage(table, Separators{}); }
 

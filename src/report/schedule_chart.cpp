@@ -315,9 +315,9 @@ std::string ScheduleChart(const Amortization& table, const ScheduleSummary& summ
   return svg + "<g transform=\"translate(0 " + At(shift) + ")\">\n" + plots + "</g>\n</svg>\n";
 }
 
-std::string ScheduleChartFile(const Amortization& table, const ScheduleSummary& summary,
-                              const Separators& separators) {
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + ScheduleChart(table, summary, separators);
+std::string ScheduleChartFile(const Amortization& table, const Separators& separators) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" +
+         ScheduleChart(table, SummaryOf(table, separators), separators, ChartTitle::kDrawn);
 }
 
 }  // namespace sw
