@@ -35,8 +35,12 @@ void BM_InterestRateLongestTerm(benchmark::State& state) {
   const auto payment = static_cast<double>(state.range(0));
   for (auto _ : state) benchmark::DoNotOptimize(RateOrZero(payment));
 }
-BENCHMARK(BM_InterestRateLongestTerm)->Arg(0)->Arg(1000)->Arg(1666)->Arg(5000)->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(BM_InterestRateLongestTerm)
+    ->Arg(0)
+    ->Arg(1000)
+    ->Arg(1666)
+    ->Arg(5000)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_AmortizationReportLargest(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(AmortizationReport("100000", "0.01", "2730"));
@@ -71,9 +75,9 @@ const Amortization& LargestTable() {
 
 // Time per row of the table.
 benchmark::Counter PerRow(const Amortization& table) {
-  return benchmark::Counter(static_cast<double>(table.rows.size()),
-                            benchmark::Counter::kIsIterationInvariantRate |
-                                benchmark::Counter::kInvert);
+  return benchmark::Counter(
+      static_cast<double>(table.rows.size()),
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // The report's rows, title and headers included.

@@ -51,14 +51,13 @@ int main(int argc, char* argv[]) {
 
   loan.menuEntry(sw::ui::loan_menu::kGoToDrawDown)->trigger();
   namespace drawDownNames = sw::drawdown_window;
-  const bool drawDownSaved =
-      Calculate(calculator.drawDownWindow(),
-                {{drawDownNames::kStartBalance, "10000"},
-                 {drawDownNames::kRate, "6"},
-                 {drawDownNames::kWithdrawal, "500"},
-                 {drawDownNames::kMonths, "12"}},
-                {drawDownNames::kCalculateHowLong, drawDownNames::kCalculateHowMuch}, folder,
-                "drawdown.png");
+  const bool drawDownSaved = Calculate(
+      calculator.drawDownWindow(),
+      {{drawDownNames::kStartBalance, "10000"},
+       {drawDownNames::kRate, "6"},
+       {drawDownNames::kWithdrawal, "500"},
+       {drawDownNames::kMonths, "12"}},
+      {drawDownNames::kCalculateHowLong, drawDownNames::kCalculateHowMuch}, folder, "drawdown.png");
 
   return loanSaved && drawDownSaved ? EXIT_SUCCESS : EXIT_FAILURE;
 }

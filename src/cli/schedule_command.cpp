@@ -54,7 +54,8 @@ std::optional<std::string> UsageProblem(const ScheduleRequest& request, Schedule
   if (!request.toFile()) return std::nullopt;
   if (format != ScheduleFormat::kText) {
     return "--save and --append write the text report: they go only with --format text, not "
-           "with --format " + request.formatName;
+           "with --format " +
+           request.formatName;
   }
   const ReportTarget target = TargetOf(request);
   if (!NamesNoFile(target.name)) return std::nullopt;
@@ -105,7 +106,9 @@ void AddScheduleCommand(CLI::App& app, CommandTable& commands) {
     AddFieldOption(*parser, kAmortizationTable.inputs[i], *texts[i]);
   }
   AddLocaleFlag(*parser, request->followLocale);
-  parser->add_option("--format", request->formatName, "Output: the text report, the unrounded rows, a chart or a printable page")
+  parser
+      ->add_option("--format", request->formatName,
+                   "Output: the text report, the unrounded rows, a chart or a printable page")
       ->type_name("FORMAT")
       ->check(CLI::IsMember(ScheduleFormatNames()));
   CLI::Option* save = parser->add_option("--save", request->saveName,

@@ -230,8 +230,8 @@ std::string Description(const Amortization& table, const ScheduleSummary& summar
   std::string text = "The principal still owed " +
                      std::string(summary.endsAtZero ? "falls" : "goes") + " from " +
                      FormatWithPattern(table.principal, pattern::kBalance, separators) + " to " +
-                     summary.lastBalance + " over " + summary.payments +
-                     " monthly payments of " + summary.payment + ". ";
+                     summary.lastBalance + " over " + summary.payments + " monthly payments of " +
+                     summary.payment + ". ";
   if (!summary.endsAtZero) text += EndBalanceNote(summary, separators) + " ";
   return text + "Bars show what the payments went to: " + summary.totalInterest +
          " interest in all, of " + summary.totalPaid + " paid.";
@@ -275,14 +275,14 @@ std::string SvgStart(double top, double width, double height, const std::string&
   return "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" viewBox=\"0 " + Whole(top) +
          " " + Whole(width) + " " + Whole(height) + "\" width=\"" + size +
          "\" font-family=\"Liberation Sans, Arial, Helvetica, sans-serif\" font-size=\"12\" "
-         "fill=\"#1a1a1a\">\n<title>" + MarkupText(title) + "</title>\n<desc>" +
-         MarkupText(description) + "</desc>\n<rect y=\"" + Whole(top) + "\" width=\"" + size +
-         "\" fill=\"#ffffff\"/>\n";
+         "fill=\"#1a1a1a\">\n<title>" +
+         MarkupText(title) + "</title>\n<desc>" + MarkupText(description) + "</desc>\n<rect y=\"" +
+         Whole(top) + "\" width=\"" + size + "\" fill=\"#ffffff\"/>\n";
 }
 
-std::string Plots(const Amortization& table, const ScheduleSummary& summary,
-                  const Frame& frame, const ValueAxis& balance, const ValueAxis& paid,
-                  const std::vector<YearBar>& bars, const Separators& separators) {
+std::string Plots(const Amortization& table, const ScheduleSummary& summary, const Frame& frame,
+                  const ValueAxis& balance, const ValueAxis& paid, const std::vector<YearBar>& bars,
+                  const Separators& separators) {
   return Balance(table, frame, balance, separators) +
          Bars(table, summary, bars, frame, paid, separators) + Legend(table, frame);
 }
@@ -306,8 +306,8 @@ std::string ScheduleChart(const Amortization& table, const ScheduleSummary& summ
   const double top = lines.empty() ? kTitleBand : 0;
   const std::vector<std::string> notes = NoteLines(summary, frame, separators);
   const double height = kHeight + shift + kNoteLine * static_cast<double>(notes.size()) - top;
-  std::string svg = SvgStart(top, frame.width, height, titleText,
-                             Description(table, summary, separators));
+  std::string svg =
+      SvgStart(top, frame.width, height, titleText, Description(table, summary, separators));
   svg += TitleLines(lines, frame);
   const std::string plots =
       Plots(table, summary, frame, balance, paid, bars, separators) + Notes(notes, frame);

@@ -7,8 +7,8 @@
 
 namespace sw {
 
-void WriteSchedule(const Amortization& table, ScheduleFormat format,
-                   const Separators& separators, std::ostream& out) {
+void WriteSchedule(const Amortization& table, ScheduleFormat format, const Separators& separators,
+                   std::ostream& out) {
   switch (format) {
     case ScheduleFormat::kText:
       out << FormatAmortization(table, separators);

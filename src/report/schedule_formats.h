@@ -18,7 +18,7 @@ enum class ScheduleFormat {
 
 // Writes `table` to `out` in `format`. The text, the chart and the page
 // write their numbers with `separators`; CSV and JSON keep plain numbers.
-void WriteSchedule(const Amortization& table, ScheduleFormat format,
-                   const Separators& separators, std::ostream& out);
+void WriteSchedule(const Amortization& table, ScheduleFormat format, const Separators& separators,
+                   std::ostream& out);
 
 }  // namespace sw

@@ -122,8 +122,8 @@ struct SwapOutcome {
   std::optional<std::string> failure;
 };
 
-SwapOutcome SwapInCopy(const std::string& target, const struct stat* old,
-                       std::string_view bytes, const FileCalls& calls) {
+SwapOutcome SwapInCopy(const std::string& target, const struct stat* old, std::string_view bytes,
+                       const FileCalls& calls) {
   std::string twin;
   FileDescriptor fd{CreateTwin(target, twin)};
   if (!fd.valid()) return {true, SystemReason()};

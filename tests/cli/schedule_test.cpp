@@ -62,9 +62,11 @@ TEST_P(ScheduleMarkup, PrintsTheLoanAndRefusesReportFiles) {
     toFile.insert(toFile.end(), {option, "/nonexistent/loan"});
     const CliResult refused = RunCliWith(environment, ScheduleArgs(toFile));
     EXPECT_EQ(refused.out, "");
-    EXPECT_TRUE(refused.err.starts_with("sumwright-cli: --save and --append write the text "
-                                        "report: they go only with --format text, not with "
-                                        "--format " + extra[1] + "\n"))
+    EXPECT_TRUE(
+        refused.err.starts_with("sumwright-cli: --save and --append write the text "
+                                "report: they go only with --format text, not with "
+                                "--format " +
+                                extra[1] + "\n"))
         << refused.err;
     EXPECT_EQ(refused.exitCode, 2) << option;
   }
@@ -73,14 +75,21 @@ TEST_P(ScheduleMarkup, PrintsTheLoanAndRefusesReportFiles) {
 INSTANTIATE_TEST_SUITE_P(
     Formats, ScheduleMarkup,
     testing::Values(
-        MarkupFormat{"Svg", {}, {"--format", "svg"}, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg ",
+        MarkupFormat{"Svg",
+                     {},
+                     {"--format", "svg"},
+                     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg ",
                      {"<title>" + kMarkupTitle + "</title>", "<desc>", "viewBox=", ">10,000<"}},
-        MarkupFormat{"Html", {}, {"--format", "html"}, "<!DOCTYPE html>\n",
-                     {"<title>" + kMarkupTitle + "</title>", "<meta charset=\"utf-8\"/>", "lang=\"en\"",
-                      "<svg ", "<td>012</td><td>05.39</td><td>862.19</td><td>0.00</td>",
-                      "Monthly payment</th><td>867.57</td>", "payments</th><td>12</td>",
-                      "Principal repaid</th><td>10,000.00</td>",
-                      "Total paid</th><td>10,410.88</td>", "Total interest</th><td>410.88</td>"}}),
+        MarkupFormat{
+            "Html",
+            {},
+            {"--format", "html"},
+            "<!DOCTYPE html>\n",
+            {"<title>" + kMarkupTitle + "</title>", "<meta charset=\"utf-8\"/>", "lang=\"en\"",
+             "<svg ", "<td>012</td><td>05.39</td><td>862.19</td><td>0.00</td>",
+             "Monthly payment</th><td>867.57</td>", "payments</th><td>12</td>",
+             "Principal repaid</th><td>10,000.00</td>", "Total paid</th><td>10,410.88</td>",
+             "Total interest</th><td>410.88</td>"}}),
     CaseName{});
 
 struct RefusedLoan {

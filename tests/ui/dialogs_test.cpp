@@ -34,10 +34,9 @@ class DialogsTest : public QObject {
     const HelpText howTo = HowToText();
     auto box = MakeMessageBox(nullptr, howTo.title, howTo.prompt(), MessageIcon::Information);
     QCOMPARE(box->windowTitle(), QString("Using the Sumwright Calculator"));
-    QCOMPARE(box->text(),
-             QString("To use this calculator simply enter data into any three of the\n"
-                     "fields and click on the <Calculate> button next to the field\n"
-                     "you're interested in determining."));
+    QCOMPARE(box->text(), QString("To use this calculator simply enter data into any three of the\n"
+                                  "fields and click on the <Calculate> button next to the field\n"
+                                  "you're interested in determining."));
     QCOMPARE(box->textFormat(), Qt::PlainText);
     QCOMPARE(box->icon(), QMessageBox::Information);
     QCOMPARE(box->standardButtons(), QMessageBox::Ok);

@@ -72,12 +72,14 @@ class LayoutTest : public QObject {
     QTest::addColumn<QSize>("client");
     QTest::addColumn<bool>("sizable");
     QTest::addColumn<QColor>("background");
-    QTest::newRow("loan") << "frmAPIN" << "Sumwright Calculator" << QSize(446, 232) << false
-                          << QColor(0, 0, 0);
-    QTest::newRow("draw-down") << "frmDrawDown" << "Uniform Draw-Down Calculator"
-                               << QSize(420, 291) << false << QColor(64, 0, 64);
-    QTest::newRow("report") << "frmPrintOutput" << "Trajectory Results" << QSize(282, 352)
-                            << true << QColor(255, 255, 255);
+    QTest::newRow("loan") << "frmAPIN"
+                          << "Sumwright Calculator" << QSize(446, 232) << false << QColor(0, 0, 0);
+    QTest::newRow("draw-down") << "frmDrawDown"
+                               << "Uniform Draw-Down Calculator" << QSize(420, 291) << false
+                               << QColor(64, 0, 64);
+    QTest::newRow("report") << "frmPrintOutput"
+                            << "Trajectory Results" << QSize(282, 352) << true
+                            << QColor(255, 255, 255);
   }
 
   void windows() {
@@ -108,17 +110,24 @@ class LayoutTest : public QObject {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("container");
     QTest::addColumn<QRect>("rect");
-    QTest::newRow("loan txtA") << "frmAPIN" << "txtA" << "clientArea" << QRect(168, 16, 129, 25);
-    QTest::newRow("loan fraRemaining") << "frmAPIN" << "fraRemaining" << "clientArea"
-                                       << QRect(8, 144, 433, 81);
-    QTest::newRow("loan lblPayments") << "frmAPIN" << "lblPayments" << "fraRemaining"
-                                      << QRect(120, 16, 257, 33);
-    QTest::newRow("draw-down txtStartBalance") << "frmDrawDown" << "txtStartBalance"
+    QTest::newRow("loan txtA") << "frmAPIN"
+                               << "txtA"
+                               << "clientArea" << QRect(168, 16, 129, 25);
+    QTest::newRow("loan fraRemaining") << "frmAPIN"
+                                       << "fraRemaining"
+                                       << "clientArea" << QRect(8, 144, 433, 81);
+    QTest::newRow("loan lblPayments") << "frmAPIN"
+                                      << "lblPayments"
+                                      << "fraRemaining" << QRect(120, 16, 257, 33);
+    QTest::newRow("draw-down txtStartBalance") << "frmDrawDown"
+                                               << "txtStartBalance"
                                                << "clientArea" << QRect(136, 8, 129, 25);
-    QTest::newRow("draw-down cmdHowMuch") << "frmDrawDown" << "cmdHowMuch" << "Frame2"
-                                          << QRect(8, 48, 241, 25);
-    QTest::newRow("report txtText") << "frmPrintOutput" << "txtText" << "clientArea"
-                                    << QRect(0, 24, 281, 329);
+    QTest::newRow("draw-down cmdHowMuch") << "frmDrawDown"
+                                          << "cmdHowMuch"
+                                          << "Frame2" << QRect(8, 48, 241, 25);
+    QTest::newRow("report txtText") << "frmPrintOutput"
+                                    << "txtText"
+                                    << "clientArea" << QRect(0, 24, 281, 329);
   }
 
   void controlGeometry() {
@@ -231,14 +240,13 @@ class LayoutTest : public QObject {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("order");
     QTest::newRow("loan") << "frmAPIN"
-                          << QStringList{"txtA",    "cmdApin",      "txtP",      "cmdPain",
-                                         "txtI",    "cmdIpan",      "txtN",      "cmdNaip",
+                          << QStringList{"txtA",         "cmdApin",   "txtP",         "cmdPain",
+                                         "txtI",         "cmdIpan",   "txtN",         "cmdNaip",
                                          "txtRemaining", "txtMonths", "cmdRemaining", "txtA"};
     QTest::newRow("draw-down") << "frmDrawDown"
-                               << QStringList{"txtStartBalance", "txtInterest", "txtA",
-                                              "cmdHowLong",      "txtHowLong",  "txtN",
-                                              "cmdHowMuch",      "txtRemaining",
-                                              "txtStartBalance"};
+                               << QStringList{"txtStartBalance", "txtInterest",  "txtA",
+                                              "cmdHowLong",      "txtHowLong",   "txtN",
+                                              "cmdHowMuch",      "txtRemaining", "txtStartBalance"};
   }
 
   void tabOrder() {
@@ -269,17 +277,15 @@ class LayoutTest : public QObject {
                                          "  mnuLine -",
                                          "  mnuAbout About"};
     QTest::newRow("draw-down") << "frmDrawDown"
-                               << QStringList{"mnuGoTo Go To...",
-                                              "  mnuGoToFC Sumwright Calculator",
-                                              "mnuDDHelp Help",
-                                              "  mnuWhat What Is This?",
-                                              "  mnudash -",
-                                              "  mnuAbout About"};
+                               << QStringList{
+                                      "mnuGoTo Go To...", "  mnuGoToFC Sumwright Calculator",
+                                      "mnuDDHelp Help",   "  mnuWhat What Is This?",
+                                      "  mnudash -",      "  mnuAbout About"};
     QTest::newRow("report") << "frmPrintOutput"
-                            << QStringList{"mnuFile &File",       "  mnuPrint &Print",
-                                           "  mnuseparate1 -",    "  mnuSave &Save",
+                            << QStringList{"mnuFile &File",          "  mnuPrint &Print",
+                                           "  mnuseparate1 -",       "  mnuSave &Save",
                                            "  mnuSaveAs Save As...", "  mnuseparate2 -",
-                                           "  mnuAppend Append",  "  mnuAppendTo Append To..."};
+                                           "  mnuAppend Append",     "  mnuAppendTo Append To..."};
   }
 
   void menus() {
@@ -348,8 +354,8 @@ class LayoutTest : public QObject {
     const auto built = BuildWindow(design);
     for (const ControlLayout& control : design.controls) {
       if (control.kind != ControlKind::Frame) continue;
-      QAccessibleInterface* frame =
-          QAccessible::queryAccessibleInterface(built->control(QString::fromStdString(control.name)));
+      QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(
+          built->control(QString::fromStdString(control.name)));
       QVERIFY(frame != nullptr);
       QCOMPARE(frame->role(), QAccessible::Grouping);
       QCOMPARE(frame->text(QAccessible::Name), QString::fromStdString(control.accessibleName));
@@ -426,7 +432,8 @@ class LayoutTest : public QObject {
     const auto image = [&](const QIcon& icon) {
       return icon.pixmap(QSize(size, size), scale).toImage();
     };
-    const QIcon base = style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    const QIcon base =
+        style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
     QVERIFY(!image(base).isNull());
     QCOMPARE(image(button->icon()), image(base));
     QCOMPARE(button->icon().availableSizes(), base.availableSizes());

@@ -14,17 +14,18 @@ namespace {
 // Two menus; a command bound twice, one entry without a command and a
 // separator.
 WindowLayout TestDesign() {
-  return {.name = "frmTest",
-          .caption = "Test",
-          .clientWidth = 1500,
-          .clientHeight = 1500,
-          .menuBar = {{"mnuFirst", "First",
-                       {{"mnuHow", "How", {}, MenuCommand::HowTo},
-                        {"mnuLine", "-", {}},
-                        {"mnuPlain", "Plain", {}},
-                        {"mnuGo", "Go", {}, MenuCommand::GoToLoan}}},
-                      {"mnuSecond", "Second",
-                       {{"mnuHowAgain", "How again", {}, MenuCommand::HowTo}}}}};
+  return {
+      .name = "frmTest",
+      .caption = "Test",
+      .clientWidth = 1500,
+      .clientHeight = 1500,
+      .menuBar = {{"mnuFirst",
+                   "First",
+                   {{"mnuHow", "How", {}, MenuCommand::HowTo},
+                    {"mnuLine", "-", {}},
+                    {"mnuPlain", "Plain", {}},
+                    {"mnuGo", "Go", {}, MenuCommand::GoToLoan}}},
+                  {"mnuSecond", "Second", {{"mnuHowAgain", "How again", {}, MenuCommand::HowTo}}}}};
 }
 
 }  // namespace

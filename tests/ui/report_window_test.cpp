@@ -146,12 +146,12 @@ class ReportWindowTest : public AppTestCase {
     QVERIFY(ReportTextBox(fresh).toPlainText().isEmpty());
     Type(fixture().loan(), "txtP", "0");
     Choose(fixture().loan(), "mnuAmortTable");
-    QCOMPARE(ReportText(ReportTextBox(fresh)), std::string("Please fill in the Principal of the loan"));
+    QCOMPARE(ReportText(ReportTextBox(fresh)),
+             std::string("Please fill in the Principal of the loan"));
     QCOMPARE(fresh.clientArea()->size(), QSize(282, 352));
     QVERIFY(StandsAtLeftEdge(fresh));
     QVERIFY(BoxFillsClientArea(fresh));
   }
-
 };
 
 QTEST_MAIN(ReportWindowTest)

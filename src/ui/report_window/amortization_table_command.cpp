@@ -21,8 +21,7 @@ void ShowAmortizationTable(const FormWindow& loan, FormWindow& report,
   const auto text = [&loan](std::size_t input) {
     return loan.text(kAmortizationTable.inputs[input].control.data()).toStdString();
   };
-  const QString boxText =
-      ToBoxText(AmortizationReport(text(0), text(1), text(2), separators));
+  const QString boxText = ToBoxText(AmortizationReport(text(0), text(1), text(2), separators));
   SetReportText(ReportTextBox(report), boxText);
 }
 

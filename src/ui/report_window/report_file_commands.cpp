@@ -99,9 +99,8 @@ bool RunReportFileCommand(FormWindow& report, Dialogs& dialogs, MenuCommand comm
   }
   QPlainTextEdit& box = ReportTextBox(report);
   // The ".txt" is added to the file opened, not to the name remembered.
-  const SavedReport saved =
-      SaveReport(ReportText(box), QFile::encodeName(chosenName).toStdString(),
-                 replace ? WriteMode::Replace : WriteMode::Append);
+  const SavedReport saved = SaveReport(ReportText(box), QFile::encodeName(chosenName).toStdString(),
+                                       replace ? WriteMode::Replace : WriteMode::Append);
   if (saved.failure) {
     const QString fileName = QFile::decodeName(QByteArray::fromStdString(saved.path));
     const QString reason = QString::fromLocal8Bit(saved.failure->c_str());

@@ -9,15 +9,12 @@ namespace sw::ui {
 namespace {
 
 bool IsLineBreak(QChar c) {
-  return c == u'\n' || c == u'\r' || c == QChar::LineSeparator ||
-         c == QChar::ParagraphSeparator;
+  return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
 }  // namespace
 
-QString ToBoxText(std::string_view reportText) {
-  return ToQString(reportText);
-}
+QString ToBoxText(std::string_view reportText) { return ToQString(reportText); }
 
 std::string ToReportText(const QString& boxText) {
   QString report;

@@ -39,8 +39,7 @@ void BindReportWindow(FormWindow& window) {
   // The client area gets its size from the window's layout.
   window.layout()->activate();
   new FillContainer(ReportTextBox(window));
-  QObject::connect(&window, &FormWindow::loaded, &window,
-                   [&window] { PlaceAtLeftEdge(window); });
+  QObject::connect(&window, &FormWindow::loaded, &window, [&window] { PlaceAtLeftEdge(window); });
 }
 
 QPlainTextEdit& ReportTextBox(const FormWindow& window) {

@@ -5,10 +5,10 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHideEvent>
-#include <QShowEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QShowEvent>
 #include <stdexcept>
 
 #include "ui/widgets/umbrella_icon.h"
