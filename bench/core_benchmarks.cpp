@@ -11,7 +11,6 @@
 #include "report/amortization_report.h"
 #include "report/schedule_chart.h"
 #include "report/schedule_page.h"
-#include "report/schedule_summary.h"
 
 namespace sw {
 namespace {
@@ -36,8 +35,12 @@ void BM_InterestRateLongestTerm(benchmark::State& state) {
   const auto payment = static_cast<double>(state.range(0));
   for (auto _ : state) benchmark::DoNotOptimize(RateOrZero(payment));
 }
-BENCHMARK(BM_InterestRateLongestTerm)->Arg(0)->Arg(1000)->Arg(1666)->Arg(5000)->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(BM_InterestRateLongestTerm)
+    ->Arg(0)
+    ->Arg(1000)
+    ->Arg(1666)
+    ->Arg(5000)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_AmortizationReportLargest(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(AmortizationReport("100000", "0.01", "2730"));
@@ -72,9 +75,9 @@ const Amortization& LargestTable() {
 
 // Time per row of the table.
 benchmark::Counter PerRow(const Amortization& table) {
-  return benchmark::Counter(static_cast<double>(table.rows.size()),
-                            benchmark::Counter::kIsIterationInvariantRate |
-                                benchmark::Counter::kInvert);
+  return benchmark::Counter(
+      static_cast<double>(table.rows.size()),
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // The report's rows, title and headers included.
@@ -114,7 +117,7 @@ BENCHMARK(BM_ToCharsPerRow)->Unit(benchmark::kMillisecond);
 // with the text.
 std::string TextSchedule(const Amortization& table) { return FormatAmortization(table); }
 std::string SvgSchedule(const Amortization& table) {
-  return ScheduleChartFile(table, SummaryOf(table, Separators{}), Separators{});
+  return ScheduleChartFile(table, Separators{});
 }
 std::string HtmlSchedule(const Amortization& table) { return SchedulePage(table, Separators{}); }
 

@@ -7,9 +7,10 @@
 #include <memory>
 
 #include "app/allocator_policy.h"
+#include "ui/application_setup.h"
 #include "ui/calculator_app.h"
-#include "ui/report/report_window.h"
-#include "ui/windows/qt_dialogs.h"
+#include "ui/report_window/report_window.h"
+#include "ui/widgets/qt_dialogs.h"
 
 // From choosing Tools > Amortization Table to the text being in the report
 // window's box, on the real windows, for the largest table: 2730 years at

@@ -93,8 +93,7 @@ Start Measure(Display* display, const Command& command) {
     waitpid(pid, nullptr, 0);
     std::exit(EXIT_FAILURE);
   }
-  start.milliseconds =
-      std::chrono::duration<double, std::milli>(Clock::now() - launched).count();
+  start.milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - launched).count();
   XWindowAttributes attributes;
   if (XGetWindowAttributes(display, mapped, &attributes) != 0) {
     start.width = attributes.width;

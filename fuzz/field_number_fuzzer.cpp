@@ -17,8 +17,8 @@ namespace {
 using sw::fuzz::Require;
 
 constexpr std::string_view kPatterns[] = {
-    sw::pattern::kPayment,     sw::pattern::kBalance,          sw::pattern::kRate,
-    sw::pattern::kTitleRate,   sw::pattern::kYears,            sw::pattern::kMonthNumber,
+    sw::pattern::kPayment,         sw::pattern::kBalance,         sw::pattern::kRate,
+    sw::pattern::kTitleRate,       sw::pattern::kYears,           sw::pattern::kMonthNumber,
     sw::pattern::kMonthlyInterest, sw::pattern::kMonthlyPrincipal};
 
 std::optional<double> Read(std::string_view text, const sw::Separators& separators = {}) {

@@ -55,8 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view inner = std::string_view{record}.substr(1, record.size() - 4);
   const auto lineFeeds = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
   Require(inner.size() <= text.size() + lineFeeds, "only a line feed grows", text);
-  Require(!IsAscii(text) || inner == Replaced(text, "\n", "\r\n"), "ASCII is kept as it is",
-          text);
+  Require(!IsAscii(text) || inner == Replaced(text, "\n", "\r\n"), "ASCII is kept as it is", text);
   Require(sw::ReportFileRecord(Latin1ToUtf8(Replaced(inner, "\r\n", "\n"))) == record,
           "Latin-1 text records the same", text);
 

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <iostream>
 
-#include "ui/windows/umbrella_icon.h"
+#include "ui/widgets/umbrella_icon.h"
 
 namespace {
 
@@ -45,8 +45,8 @@ QByteArray Ico() {
     const auto side = static_cast<quint8>(size % 256);  // 0 stands for 256
     Put<quint8>(header, side);
     Put<quint8>(header, side);
-    Put<quint16>(header, 0);  // no palette, reserved
-    Put<quint16>(header, 1);  // colour planes
+    Put<quint16>(header, 0);   // no palette, reserved
+    Put<quint16>(header, 1);   // colour planes
     Put<quint16>(header, 32);  // bits per pixel
     Put<quint32>(header, static_cast<quint32>(png.size()));
     Put<quint32>(header, offset);

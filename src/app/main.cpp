@@ -8,8 +8,9 @@
 #include "product.h"
 #include "system/locale_separators.h"
 #include "system/program_start.h"
+#include "ui/application_setup.h"
 #include "ui/calculator_app.h"
-#include "ui/windows/qt_dialogs.h"
+#include "ui/widgets/qt_dialogs.h"
 
 // Writes with C stdio: the streams of <iostream> would set up the C++
 // locale machinery at start, a third of a mebibyte of the program's memory.

@@ -6,8 +6,10 @@
 #include <iostream>
 
 #include "calculations/window_names.h"
+#include "ui/application_setup.h"
 #include "ui/calculator_app.h"
-#include "ui/windows/qt_dialogs.h"
+#include "ui/designs/window_designs.h"
+#include "ui/widgets/qt_dialogs.h"
 
 namespace {
 
@@ -47,16 +49,15 @@ int main(int argc, char* argv[]) {
                  {names::kPaymentsMade, "12"}},
                 {names::kCalculatePayment, names::kCalculateRemaining}, folder, "loan.png");
 
-  loan.menuEntry(names::kGoToDrawDown)->trigger();
+  loan.menuEntry(sw::ui::loan_menu::kGoToDrawDown)->trigger();
   namespace drawDownNames = sw::drawdown_window;
-  const bool drawDownSaved =
-      Calculate(calculator.drawDownWindow(),
-                {{drawDownNames::kStartBalance, "10000"},
-                 {drawDownNames::kRate, "6"},
-                 {drawDownNames::kWithdrawal, "500"},
-                 {drawDownNames::kMonths, "12"}},
-                {drawDownNames::kCalculateHowLong, drawDownNames::kCalculateHowMuch}, folder,
-                "drawdown.png");
+  const bool drawDownSaved = Calculate(
+      calculator.drawDownWindow(),
+      {{drawDownNames::kStartBalance, "10000"},
+       {drawDownNames::kRate, "6"},
+       {drawDownNames::kWithdrawal, "500"},
+       {drawDownNames::kMonths, "12"}},
+      {drawDownNames::kCalculateHowLong, drawDownNames::kCalculateHowMuch}, folder, "drawdown.png");
 
   return loanSaved && drawDownSaved ? EXIT_SUCCESS : EXIT_FAILURE;
 }

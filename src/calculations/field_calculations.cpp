@@ -20,6 +20,13 @@ struct Names {
   std::string_view failureMessage;
 };
 
+// Calls the field function with the separators, then the texts in order.
+template <typename Field, std::size_t... I>
+std::string CallWithTexts(Field field, const Separators& separators, FieldTexts texts,
+                          std::index_sequence<I...>) {
+  return field(separators, texts[I]...);
+}
+
 // The field function takes the separators, then one text per input, passed
 // in input order.
 template <std::size_t N, typename... Texts>
@@ -28,9 +35,7 @@ FieldCalculation Calculation(const Names& names, const FieldInput (&inputs)[N],
                              std::string (*field)(const Separators&, Texts...)) {
   FieldCompute compute = [field](const Separators& separators, FieldTexts texts) {
     if (texts.size() != N) throw std::logic_error("wrong number of field texts");
-    return [&]<std::size_t... I>(std::index_sequence<I...>) {
-      return field(separators, texts[I]...);
-    }(std::make_index_sequence<N>{});
+    return CallWithTexts(field, separators, texts, std::make_index_sequence<N>{});
   };
   return {.id = names.id,
           .summary = names.summary,

@@ -76,7 +76,6 @@ struct TableCalculation {
   std::string_view id;
   std::string_view summary;
   std::string_view window;
-  std::string_view menuEntry;
   std::array<FieldInput, 3> inputs;
 };
 
@@ -84,7 +83,6 @@ inline constexpr TableCalculation kAmortizationTable{
     .id = "schedule",
     .summary = "Month-by-month amortization table of a loan",
     .window = loan_window::kName,
-    .menuEntry = loan_window::kAmortizationTable,
     .inputs = {loan_input::kPrincipal, loan_input::kRate, loan_input::kYears}};
 
 }  // namespace sw

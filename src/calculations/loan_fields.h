@@ -29,10 +29,8 @@ std::string RemainingField(const Separators& separators, std::string_view princi
 // fields, read with `separators`, or the one-line message that explains why
 // there is none.
 using AmortizationOutcome = std::variant<Amortization, std::string>;
-AmortizationOutcome ComputeAmortization(std::string_view principal,
-                                        std::string_view yearlyRate,
-                                        std::string_view years,
-                                        const Separators& separators = {});
+AmortizationOutcome ComputeAmortization(std::string_view principal, std::string_view yearlyRate,
+                                        std::string_view years, const Separators& separators = {});
 
 // The report text for the three field texts, read and written with
 // `separators`: the table, or its one-line failure message (no line break).

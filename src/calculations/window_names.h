@@ -1,7 +1,7 @@
 #pragma once
 
-// The names that the calculators' window designs give their windows, controls
-// and menu entries, for everything that reaches a control by name: the designs
+// The names that the calculators' window designs give their windows and
+// controls, for everything that reaches a control by name: the designs
 // themselves, the handlers and the catalogue of field calculations. A name
 // spelt wrong in any of them fails to compile.
 namespace sw::loan_window {
@@ -21,11 +21,6 @@ inline constexpr char kCalculateYears[] = "cmdNaip";
 inline constexpr char kCalculateRate[] = "cmdIpan";
 inline constexpr char kCalculateRemaining[] = "cmdRemaining";
 
-inline constexpr char kAmortizationTable[] = "mnuAmortTable";
-inline constexpr char kGoToDrawDown[] = "mnuGoToUDDC";
-inline constexpr char kHowTo[] = "mnuHowTo";
-inline constexpr char kAbout[] = "mnuAbout";
-
 }  // namespace sw::loan_window
 
 namespace sw::drawdown_window {
@@ -41,9 +36,5 @@ inline constexpr char kBalanceLeft[] = "txtRemaining";
 
 inline constexpr char kCalculateHowLong[] = "cmdHowLong";
 inline constexpr char kCalculateHowMuch[] = "cmdHowMuch";
-
-inline constexpr char kGoToLoan[] = "mnuGoToFC";
-inline constexpr char kWhatIsThis[] = "mnuWhat";
-inline constexpr char kAbout[] = "mnuAbout";
 
 }  // namespace sw::drawdown_window

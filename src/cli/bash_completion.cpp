@@ -47,7 +47,7 @@ std::string ValueCompletion(const CLI::Option& option) {
            "      COMPREPLY=($(compgen -f -- \"$cur\"))";
   }
   if (LongName(option) == "--format") {
-    return "COMPREPLY=($(compgen -W \"" + Joined(kScheduleFormats, " ") + "\" -- \"$cur\"))";
+    return "COMPREPLY=($(compgen -W \"" + Joined(ScheduleFormatNames(), " ") + "\" -- \"$cur\"))";
   }
   return "";
 }

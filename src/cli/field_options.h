@@ -20,7 +20,8 @@ inline void AddFieldOption(CLI::App& command, const FieldInput& input, std::stri
 // Adds --locale: the command reads and writes numbers with the separators
 // of the user's numeric locale, as the windows do, instead of "," and ".".
 inline void AddLocaleFlag(CLI::App& command, bool& followLocale) {
-  command.add_flag("--locale", followLocale, "Read and write numbers in your locale, as the windows do");
+  command.add_flag("--locale", followLocale,
+                   "Read and write numbers in your locale, as the windows do");
 }
 
 // The separators a command uses: the user's locale's with --locale, else

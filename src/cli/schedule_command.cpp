@@ -1,5 +1,6 @@
 #include "cli/schedule_command.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -9,12 +10,8 @@
 #include "calculations/field_calculations.h"
 #include "calculations/loan_fields.h"
 #include "cli/field_options.h"
-#include "cli/schedule_formats.h"
 #include "cli/usage.h"
 #include "report/amortization_report.h"
-#include "report/schedule_chart.h"
-#include "report/schedule_page.h"
-#include "report/schedule_summary.h"
 #include "system/save_report.h"
 
 namespace sw::cli {
@@ -24,7 +21,7 @@ struct ScheduleRequest {
   std::string principal;
   std::string rate;
   std::string years;
-  std::string format = "text";
+  std::string formatName = "text";
   std::string saveName;
   std::string appendName;
   bool followLocale = false;
@@ -46,12 +43,19 @@ ReportTarget TargetOf(const ScheduleRequest& request) {
   return {"--append", request.appendName, WriteMode::Append};
 }
 
+// The format that --format names: CLI::IsMember has let through only the
+// names in kScheduleFormats.
+ScheduleFormat FormatNamed(std::string_view name) {
+  return std::ranges::find(kScheduleFormats, name, &FormatName::name)->format;
+}
+
 // What makes the request a usage error, if anything.
-std::optional<std::string> UsageProblem(const ScheduleRequest& request) {
+std::optional<std::string> UsageProblem(const ScheduleRequest& request, ScheduleFormat format) {
   if (!request.toFile()) return std::nullopt;
-  if (request.format != "text") {
+  if (format != ScheduleFormat::kText) {
     return "--save and --append write the text report: they go only with --format text, not "
-           "with --format " + request.format;
+           "with --format " +
+           request.formatName;
   }
   const ReportTarget target = TargetOf(request);
   if (!NamesNoFile(target.name)) return std::nullopt;
@@ -59,22 +63,19 @@ std::optional<std::string> UsageProblem(const ScheduleRequest& request) {
          "\" names no file: a file name must come before the \".txt\" that is added";
 }
 
-ExitCode WriteText(const Amortization& table, const ScheduleRequest& request,
-                   const Separators& separators, std::ostream& out, std::ostream& err) {
-  const std::string report = FormatAmortization(table, separators);
-  if (!request.toFile()) {
-    out << report;
-    return ExitCode::kSuccess;
-  }
+ExitCode SaveText(const Amortization& table, const ScheduleRequest& request,
+                  const Separators& separators, std::ostream& err) {
   const ReportTarget target = TargetOf(request);
-  const SavedReport saved = SaveReport(report, target.name, target.mode);
+  const SavedReport saved =
+      SaveReport(FormatAmortization(table, separators), target.name, target.mode);
   if (!saved.failure) return ExitCode::kSuccess;
   err << kProgramName << ": cannot write \"" << saved.path << "\": " << *saved.failure << '\n';
   return ExitCode::kWriteFailure;
 }
 
 ExitCode Run(const ScheduleRequest& request, std::ostream& out, std::ostream& err) {
-  if (const auto problem = UsageProblem(request)) return ReportUsageError(*problem, err);
+  const ScheduleFormat format = FormatNamed(request.formatName);
+  if (const auto problem = UsageProblem(request, format)) return ReportUsageError(*problem, err);
   const Separators separators = CommandSeparators(request.followLocale);
   const AmortizationOutcome outcome =
       ComputeAmortization(request.principal, request.rate, request.years, separators);
@@ -83,21 +84,18 @@ ExitCode Run(const ScheduleRequest& request, std::ostream& out, std::ostream& er
     return ExitCode::kCalcFailure;
   }
   const auto& table = std::get<Amortization>(outcome);
-  if (request.format == "csv") {
-    WriteCsv(table, out);
-  } else if (request.format == "json") {
-    WriteJson(table, out);
-  } else if (request.format == "svg") {
-    out << ScheduleChartFile(table, SummaryOf(table, separators), separators);
-  } else if (request.format == "html") {
-    out << SchedulePage(table, separators);
-  } else {
-    return WriteText(table, request, separators, out, err);
-  }
+  if (request.toFile()) return SaveText(table, request, separators, err);
+  WriteSchedule(table, format, separators, out);
   return ExitCode::kSuccess;
 }
 
 }  // namespace
+
+std::vector<std::string> ScheduleFormatNames() {
+  std::vector<std::string> names;
+  for (const FormatName& format : kScheduleFormats) names.emplace_back(format.name);
+  return names;
+}
 
 void AddScheduleCommand(CLI::App& app, CommandTable& commands) {
   CLI::App* parser = app.add_subcommand(std::string(kAmortizationTable.id),
@@ -108,10 +106,11 @@ void AddScheduleCommand(CLI::App& app, CommandTable& commands) {
     AddFieldOption(*parser, kAmortizationTable.inputs[i], *texts[i]);
   }
   AddLocaleFlag(*parser, request->followLocale);
-  parser->add_option("--format", request->format, "Output: the text report, the unrounded rows, a chart or a printable page")
+  parser
+      ->add_option("--format", request->formatName,
+                   "Output: the text report, the unrounded rows, a chart or a printable page")
       ->type_name("FORMAT")
-      ->check(CLI::IsMember(std::vector<std::string>(kScheduleFormats.begin(),
-                                                     kScheduleFormats.end())));
+      ->check(CLI::IsMember(ScheduleFormatNames()));
   CLI::Option* save = parser->add_option("--save", request->saveName,
                                          "Replace the content of FILE with the text report "
                                          "(\".txt\" is added unless FILE ends in it)");

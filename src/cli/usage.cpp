@@ -36,8 +36,8 @@ std::string Synopsis() {
   }
   const std::string schedule = CommandColumn(kAmortizationTable.id, width);
   std::string formats;
-  for (const std::string_view format : kScheduleFormats) {
-    formats += (formats.empty() ? "" : "|") + std::string(format);
+  for (const std::string& name : ScheduleFormatNames()) {
+    formats += (formats.empty() ? "" : "|") + name;
   }
   text += schedule + Options(kAmortizationTable.inputs) + " [--format " + formats + "]\n";
   text += std::string(schedule.size() + 1, ' ') + "[--save FILE | --append FILE]\n";

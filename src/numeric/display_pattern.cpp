@@ -102,8 +102,8 @@ char* WriteDigitsWithPattern(char* out, std::string_view digits, int point,
 std::string FormatWithPattern(double value, const DisplayPattern& pattern,
                               const Separators& separators) {
   std::string text(pattern.maxLength(separators), '\0');
-  text.resize(static_cast<std::size_t>(
-      WriteWithPattern(text.data(), value, pattern, separators) - text.data()));
+  text.resize(static_cast<std::size_t>(WriteWithPattern(text.data(), value, pattern, separators) -
+                                       text.data()));
   return text;
 }
 

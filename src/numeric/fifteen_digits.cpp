@@ -11,7 +11,8 @@ namespace {
 Decimal LibraryFifteenDigits(double magnitude) {
   char buf[32] = {};
   const auto end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
-                                 kSignificant - 1).ptr;
+                                 kSignificant - 1)
+                       .ptr;
   // "d.dddddddddddddde+XX"
   std::uint64_t digits = static_cast<unsigned char>(buf[0] - '0');
   for (int i = 2; i <= kSignificant; ++i) {

@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <initializer_list>
-#include <system_error>
 #include <string>
+#include <system_error>
 
 namespace sw {
 namespace {

@@ -15,8 +15,19 @@
 namespace sw {
 namespace {
 
-using namespace chart;
-
+// Where the chart draws, in the picture's units (pixels unscaled). Value
+// labels wider than the margin left of the plots move the plots right and
+// widen the picture by as much; a title wider than the picture is wrapped,
+// and its further lines move everything under it down.
+constexpr int kWidth = 800;
+constexpr int kHeight = 640;
+constexpr double kPlotLeft = 110;
+constexpr double kPlotRight = 770;
+constexpr double kBalanceTop = 70;
+constexpr double kBalanceBottom = 290;
+constexpr double kBarsTop = 370;
+constexpr double kBarsBottom = 560;
+constexpr const char* kBalanceColour = "#08306b";
 constexpr const char* kInterestColour = "#b35806";   // dark: tells apart in grey too
 constexpr const char* kPrincipalColour = "#9ecae1";  // light
 constexpr const char* kAreaColour = "#deebf7";
@@ -219,8 +230,8 @@ std::string Description(const Amortization& table, const ScheduleSummary& summar
   std::string text = "The principal still owed " +
                      std::string(summary.endsAtZero ? "falls" : "goes") + " from " +
                      FormatWithPattern(table.principal, pattern::kBalance, separators) + " to " +
-                     summary.lastBalance + " over " + summary.payments +
-                     " monthly payments of " + summary.payment + ". ";
+                     summary.lastBalance + " over " + summary.payments + " monthly payments of " +
+                     summary.payment + ". ";
   if (!summary.endsAtZero) text += EndBalanceNote(summary, separators) + " ";
   return text + "Bars show what the payments went to: " + summary.totalInterest +
          " interest in all, of " + summary.totalPaid + " paid.";
@@ -264,14 +275,14 @@ std::string SvgStart(double top, double width, double height, const std::string&
   return "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" viewBox=\"0 " + Whole(top) +
          " " + Whole(width) + " " + Whole(height) + "\" width=\"" + size +
          "\" font-family=\"Liberation Sans, Arial, Helvetica, sans-serif\" font-size=\"12\" "
-         "fill=\"#1a1a1a\">\n<title>" + MarkupText(title) + "</title>\n<desc>" +
-         MarkupText(description) + "</desc>\n<rect y=\"" + Whole(top) + "\" width=\"" + size +
-         "\" fill=\"#ffffff\"/>\n";
+         "fill=\"#1a1a1a\">\n<title>" +
+         MarkupText(title) + "</title>\n<desc>" + MarkupText(description) + "</desc>\n<rect y=\"" +
+         Whole(top) + "\" width=\"" + size + "\" fill=\"#ffffff\"/>\n";
 }
 
-std::string Plots(const Amortization& table, const ScheduleSummary& summary,
-                  const Frame& frame, const ValueAxis& balance, const ValueAxis& paid,
-                  const std::vector<YearBar>& bars, const Separators& separators) {
+std::string Plots(const Amortization& table, const ScheduleSummary& summary, const Frame& frame,
+                  const ValueAxis& balance, const ValueAxis& paid, const std::vector<YearBar>& bars,
+                  const Separators& separators) {
   return Balance(table, frame, balance, separators) +
          Bars(table, summary, bars, frame, paid, separators) + Legend(table, frame);
 }
@@ -295,8 +306,8 @@ std::string ScheduleChart(const Amortization& table, const ScheduleSummary& summ
   const double top = lines.empty() ? kTitleBand : 0;
   const std::vector<std::string> notes = NoteLines(summary, frame, separators);
   const double height = kHeight + shift + kNoteLine * static_cast<double>(notes.size()) - top;
-  std::string svg = SvgStart(top, frame.width, height, titleText,
-                             Description(table, summary, separators));
+  std::string svg =
+      SvgStart(top, frame.width, height, titleText, Description(table, summary, separators));
   svg += TitleLines(lines, frame);
   const std::string plots =
       Plots(table, summary, frame, balance, paid, bars, separators) + Notes(notes, frame);
@@ -304,9 +315,9 @@ std::string ScheduleChart(const Amortization& table, const ScheduleSummary& summ
   return svg + "<g transform=\"translate(0 " + At(shift) + ")\">\n" + plots + "</g>\n</svg>\n";
 }
 
-std::string ScheduleChartFile(const Amortization& table, const ScheduleSummary& summary,
-                              const Separators& separators) {
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + ScheduleChart(table, summary, separators);
+std::string ScheduleChartFile(const Amortization& table, const Separators& separators) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" +
+         ScheduleChart(table, SummaryOf(table, separators), separators, ChartTitle::kDrawn);
 }
 
 }  // namespace sw

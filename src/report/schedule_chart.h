@@ -8,41 +8,26 @@
 
 namespace sw {
 
-// Where the chart draws, in the picture's units (pixels unscaled), for the
-// checks of its picture. Value labels wider than the margin left of the
-// plots move the plots right and widen the picture by as much; a title
-// wider than the picture is wrapped, and its further lines move everything
-// under it down.
-namespace chart {
-inline constexpr int kWidth = 800;
-inline constexpr int kHeight = 640;
-inline constexpr double kPlotLeft = 110;
-inline constexpr double kPlotRight = 770;
-inline constexpr double kBalanceTop = 70;
-inline constexpr double kBalanceBottom = 290;
-inline constexpr double kBarsTop = 370;
-inline constexpr double kBarsBottom = 560;
-inline constexpr const char* kBalanceColour = "#08306b";
-}  // namespace chart
-
 // Whether the chart draws the report's title above its plots, or leaves it
 // to a page that shows it already.
 enum class ChartTitle { kDrawn, kLeftOut };
 
-// One SVG 1.1 <svg> element picturing the loan: the principal still owed
-// after each month as a line over a shaded area, and what each year's
-// payments (or each span of years, at most kMostBars bars) went to as
-// stacked bars of interest and principal. Axes are labelled in the text
+// The chart: one SVG 1.1 <svg> element picturing the loan, the principal
+// still owed after each month as a line over a shaded area, and what each
+// year's payments (or each span of years, at most kMostBars bars) went to
+// as stacked bars of interest and principal. Axes are labelled in the text
 // report's number style, with at most two decimals. A plot whose amounts
 // all show as 0.00 draws nothing but says so. Labels and the <title> and
-// <desc> use `separators`; `summary` is the table's, in the same
-// separators. Size stays near 30 KB whatever the term: the balance is drawn
-// through at most one point per plot column.
-std::string ScheduleChart(const Amortization& table, const ScheduleSummary& summary,
-                          const Separators& separators, ChartTitle title = ChartTitle::kDrawn);
+// <desc> use `separators`. Size stays near 30 KB whatever the term: the
+// balance is drawn through at most one point per plot column.
 
-// The same as a standalone file, after an XML declaration.
-std::string ScheduleChartFile(const Amortization& table, const ScheduleSummary& summary,
-                              const Separators& separators);
+// The chart as a standalone file: an XML declaration, then the <svg>
+// element with the title drawn.
+std::string ScheduleChartFile(const Amortization& table, const Separators& separators);
+
+// The <svg> element alone, for a page that has worked out `summary` (the
+// table's, in the same separators) for its own figures.
+std::string ScheduleChart(const Amortization& table, const ScheduleSummary& summary,
+                          const Separators& separators, ChartTitle title);
 
 }  // namespace sw

@@ -112,8 +112,7 @@ void AppendTableRows(std::string& page, const Amortization& table, const Separat
   for (const DisplayPattern& column : kRowPatterns) longest += column.maxLength(markup);
   // Room for the rows and for the end of the page.
   constexpr std::size_t kPageEnd = 64;
-  page.reserve(page.size() + table.rows.size() * (LongestNumbers(table, markup) + tags) +
-               kPageEnd);
+  page.reserve(page.size() + table.rows.size() * (LongestNumbers(table, markup) + tags) + kPageEnd);
   std::string row(longest, '\0');
   for (const AmortizationRow& month : table.rows) {
     page.append(row.data(), WriteTableRow(row.data(), month, markup));

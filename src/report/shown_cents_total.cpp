@@ -47,9 +47,8 @@ std::string ShownCentsTotal::text(const Separators& separators) const {
     digits += value;
   }
   static constexpr DisplayPattern kTotal{pattern::kBalance};
-  std::string text((digits.size() + 1) * (1 + separators.grouping.size()) +
-                       separators.decimal.size() + 2,
-                   '\0');
+  std::string text(
+      (digits.size() + 1) * (1 + separators.grouping.size()) + separators.decimal.size() + 2, '\0');
   const int point = static_cast<int>(digits.size()) - 2;
   text.resize(static_cast<std::size_t>(
       WriteDigitsWithPattern(text.data(), digits, point, kTotal, separators) - text.data()));

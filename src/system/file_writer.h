@@ -27,9 +27,4 @@ std::optional<std::string> WriteReportFile(const std::string& path, std::string_
 // such as "C:").
 bool NamesNoFile(std::string_view path);
 
-// Over the file-size limit a write then fails with EFBIG, which the writer
-// rolls back, instead of the system ending the program midway. Call once
-// at start-up. Linux only: Windows has no such signal.
-void IgnoreFileSizeSignal();
-
 }  // namespace sw

@@ -1,10 +1,10 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <random>
 #include <utility>
 
 #include "system/file_writer.h"
+#include "system/twin_suffix.h"
 #include "system/windows_failure.h"
 #include "system/windows_text.h"
 
@@ -60,15 +60,9 @@ bool WriteAndFlush(HANDLE file, std::string_view bytes) {
 
 // A new file beside the target, named like it with a random suffix.
 FileHandle CreateTwin(const std::wstring& target, std::wstring& twin) {
-  static constexpr std::wstring_view kCharacters =
-      L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-  constexpr std::size_t kSuffixLength = 6;
-  std::random_device random;
-  std::uniform_int_distribution<std::size_t> pick(0, kCharacters.size() - 1);
-  constexpr int kAttempts = 100;
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    twin = target + L'.';
-    for (std::size_t i = 0; i < kSuffixLength; ++i) twin += kCharacters[pick(random)];
+  for (int attempt = 0; attempt < kTwinAttempts; ++attempt) {
+    const std::string suffix = TwinSuffix();
+    twin = target + std::wstring(suffix.begin(), suffix.end());
     FileHandle file = Open(twin, CREATE_NEW);
     if (file.valid() || GetLastError() != ERROR_FILE_EXISTS) return file;
   }

@@ -1,9 +1,16 @@
+#include <csignal>
 #include <span>
 
-#include "system/file_writer.h"
 #include "system/program_start.h"
 
 namespace sw {
+namespace {
+
+// Over the file-size limit a write then fails with EFBIG, which the file
+// writer rolls back, instead of the system ending the program midway.
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+
+}  // namespace
 
 std::vector<std::string> StartProgram(int argc, char** argv) {
   IgnoreFileSizeSignal();

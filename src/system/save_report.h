@@ -9,8 +9,8 @@
 namespace sw {
 
 struct SavedReport {
-  std::string path;                      // the name written to
-  std::optional<std::string> failure;    // the system's reason, if it failed
+  std::string path;                    // the name written to
+  std::optional<std::string> failure;  // the system's reason, if it failed
 };
 
 // Writes the report text as one quoted record to the chosen name, with

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "numeric/calc_failure.h"
-#include "ui/windows/to_qstring.h"
+#include "ui/widgets/to_qstring.h"
 
 namespace sw::ui {
 namespace {
@@ -26,8 +26,8 @@ void Run(FormWindow& window, Dialogs& dialogs, const FieldCalculation& calculati
 
 }  // namespace
 
-void BindCalculateButton(FormWindow& window, Dialogs& dialogs,
-                         const FieldCalculation& calculation, const Separators& separators) {
+void BindCalculateButton(FormWindow& window, Dialogs& dialogs, const FieldCalculation& calculation,
+                         const Separators& separators) {
   QPushButton* button = window.button(ToQString(calculation.button));
   QObject::connect(button, &QPushButton::clicked, &window,
                    [&window, &dialogs, &calculation, separators] {

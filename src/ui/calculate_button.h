@@ -2,8 +2,8 @@
 
 #include "calculations/field_calculations.h"
 #include "numeric/separators.h"
-#include "ui/windows/dialogs.h"
-#include "ui/windows/form_window.h"
+#include "ui/widgets/dialogs.h"
+#include "ui/widgets/form_window.h"
 
 namespace sw::ui {
 
@@ -12,8 +12,8 @@ namespace sw::ui {
 // message. Writing the result is the last step, so a failure leaves every
 // field as it was. Numbers are read and written with `separators`. The
 // calculation must outlive the window.
-void BindCalculateButton(FormWindow& window, Dialogs& dialogs,
-                         const FieldCalculation& calculation, const Separators& separators);
+void BindCalculateButton(FormWindow& window, Dialogs& dialogs, const FieldCalculation& calculation,
+                         const Separators& separators);
 
 // Binds every calculation of the catalogue that belongs to the window.
 void BindCalculateButtons(FormWindow& window, Dialogs& dialogs, const Separators& separators);

@@ -1,51 +1,17 @@
 #include "ui/calculator_app.h"
 
-#include <QApplication>
-#include <QFontInfo>
-#include <QTimer>
 #include <utility>
 
-#include "product.h"
 #include "ui/calculate_button.h"
-#include "ui/deferred_icon_style.h"
 #include "ui/designs/window_designs.h"
 #include "ui/help_texts.h"
-#include "ui/report/amortization_table_command.h"
-#include "ui/report/report_file_commands.h"
-#include "ui/report/report_window.h"
-#include "ui/windows/umbrella_icon.h"
-#include "ui/windows/window_builder.h"
-#include "ui/windows/window_font.h"
-#include "ui/windows/window_placement.h"
+#include "ui/report_window/amortization_table_command.h"
+#include "ui/report_window/report_file_commands.h"
+#include "ui/report_window/report_window.h"
+#include "ui/widgets/window_builder.h"
+#include "ui/widgets/window_placement.h"
 
 namespace sw::ui {
-
-void ConfigureApplication() {
-  // Lets desktop shells match the window to its menu entry and icon.
-  QGuiApplication::setDesktopFileName(QString::fromLatin1(product::kAppId));
-  // The program ends when the user has closed every window on screen, not
-  // when the last visible window happens to be hidden by a switch.
-  QApplication::setQuitOnLastWindowClosed(false);
-  // Menus and message boxes are drawn in the default face. Where the font
-  // configuration resolves that face to a monospace one (as it does on a
-  // machine whose only fonts are the Liberation faces), the stand-in face
-  // takes its place; a proportional default is left as the desktop chose it.
-  if (QFont font = QApplication::font(); QFontInfo(font).fixedPitch()) {
-    font.setFamilies({kSubstituteFace});
-    QApplication::setFont(font);
-  }
-  // Menus stay in their windows on every desktop. Said for the whole
-  // program, this also keeps Qt from asking the session bus for a
-  // desktop-wide menu bar, connecting to it before the first window is
-  // shown, only for each window to decline that menu bar.
-  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
-  if (qobject_cast<DeferredIconStyle*>(QApplication::style()) == nullptr) {
-    QApplication::setStyle(new DeferredIconStyle(QApplication::style()));
-  }
-  // Given once events are handled, after the first window is on screen, as
-  // that window's own icon is.
-  QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(UmbrellaIcon()); });
-}
 
 CalculatorApp::CalculatorApp(Dialogs& dialogs, Separators separators)
     : dialogs_(dialogs), separators_(std::move(separators)), menuHandlers_(makeMenuHandlers()) {}
@@ -54,20 +20,28 @@ CalculatorApp::~CalculatorApp() = default;
 
 void CalculatorApp::start() { loanWindow().showLoaded(); }
 
-FormWindow& CalculatorApp::loanWindow() { return window(loan_, LoanWindowDesign()); }
-FormWindow& CalculatorApp::drawDownWindow() { return window(drawDown_, DrawDownWindowDesign()); }
-FormWindow& CalculatorApp::reportWindow() { return window(report_, ReportWindowDesign()); }
+FormWindow& CalculatorApp::loanWindow() {
+  return window(loan_, LoanWindowDesign(), WindowRole::Calculator);
+}
 
-// Builds the window on first use and binds its buttons and menu entries; a
-// calculator is centred when first shown and ends the program when closed,
-// the report window is unloaded.
-FormWindow& CalculatorApp::window(std::unique_ptr<FormWindow>& slot, const WindowLayout& design) {
+FormWindow& CalculatorApp::drawDownWindow() {
+  return window(drawDown_, DrawDownWindowDesign(), WindowRole::Calculator);
+}
+
+FormWindow& CalculatorApp::reportWindow() {
+  return window(report_, ReportWindowDesign(), WindowRole::Report);
+}
+
+// Builds the window on first use and binds its buttons, its menu entries and
+// what its role asks.
+FormWindow& CalculatorApp::window(std::unique_ptr<FormWindow>& slot, const WindowLayout& design,
+                                  WindowRole role) {
   if (slot) return *slot;
   slot = BuildWindow(design);
   FormWindow* built = slot.get();
   BindCalculateButtons(*built, dialogs_, separators_);
   BindMenuCommands(*built, menuHandlers_);
-  if (&slot == &report_) {
+  if (role == WindowRole::Report) {
     BindReportWindow(*built);
     AskToSaveChangesOnClose(*built, dialogs_);
     connect(built, &FormWindow::closed, this, &CalculatorApp::unloadReportWindow);

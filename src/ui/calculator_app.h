@@ -5,17 +5,10 @@
 
 #include "numeric/separators.h"
 #include "ui/menu_commands.h"
-#include "ui/windows/dialogs.h"
-#include "ui/windows/form_window.h"
+#include "ui/widgets/dialogs.h"
+#include "ui/widgets/form_window.h"
 
 namespace sw::ui {
-
-// Readies the running QApplication for the calculator's windows, before the
-// first of them is shown: the application's identity on the desktop, an end
-// that the calculator decides, menus in their windows, the style and default
-// face the designs are drawn in, and the umbrella for windows without an
-// icon of their own.
-void ConfigureApplication();
 
 // Owns the three windows, each existing at most once, and switches between
 // the two calculators. Every number the windows read or write uses
@@ -45,7 +38,11 @@ class CalculatorApp : public QObject {
   void quitRequested();
 
  private:
-  FormWindow& window(std::unique_ptr<FormWindow>& slot, const WindowLayout& design);
+  // A calculator is centred when first shown and ends the program when
+  // closed; the report window is unloaded when closed.
+  enum class WindowRole { Calculator, Report };
+  FormWindow& window(std::unique_ptr<FormWindow>& slot, const WindowLayout& design,
+                     WindowRole role);
   MenuHandlers makeMenuHandlers();
   void goToDrawDown();
   void goToLoan();

@@ -3,7 +3,7 @@
 #include <functional>
 #include <map>
 
-#include "ui/windows/form_window.h"
+#include "ui/widgets/form_window.h"
 
 namespace sw::ui {
 

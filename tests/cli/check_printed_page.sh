@@ -1,9 +1,9 @@
 #!/bin/sh
 # Prints the page of a 30-year loan to PDF in headless Chromium and reads it
 # back with pdftotext: every row of the text report, digits and order, and
-# the column headers on every page that holds rows. Also checks that the
-# page and the chart are well-formed XML, that the page fits a 380 px wide
-# screen, and that a table of 41-digit amounts prints every digit.
+# the column headers on every page that holds rows. Also checks that pages
+# and charts are well-formed XML, that the page fits a 380 px wide screen,
+# and that a table of 41-digit amounts prints every digit.
 # Usage: check_printed_page.sh SUMWRIGHT_CLI
 set -eu
 . "$(dirname "$0")/../packaging/require_tool.sh"
@@ -18,8 +18,18 @@ mkdir "$work/home" "$work/profile"
 loan="--principal 100000 --rate 6 --years 30"
 "$cli" schedule $loan > "$work/report.txt"
 "$cli" schedule $loan --format html > "$work/page.html"
-"$cli" schedule $loan --format svg > "$work/chart.svg"
-xmllint --noout "$work/page.html" "$work/chart.svg"
+
+# The pages and charts of this loan and of loans at every edge are
+# well-formed: one year, the longest term, amounts too wide for the margin,
+# a title on two lines, every amount 0.00, a balance that never falls.
+for edge in "100000 6 30" "10000 7.5 1" "100000 0.01 2730" "9999999999999 6.5 30" \
+            "1.7e308 6.5 30" "0.001 6 30" "250000 6.5 500"; do
+  set -- $edge
+  for format in html svg; do
+    "$cli" schedule --principal $1 --rate $2 --years $3 --format $format > "$work/edge.$format"
+  done
+  xmllint --noout "$work/edge.html" "$work/edge.svg"
+done
 
 # Runs headless Chromium with the options given.
 browse() {

@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <array>
 #include <csignal>
-#include <string_view>
 #include <stdexcept>
+#include <string_view>
 
 extern char** environ;
 
@@ -154,8 +154,7 @@ CliResult Run(const std::vector<std::string>& args, std::optional<std::uint64_t>
 
 }  // namespace
 
-CliResult RunCli(const std::vector<std::string>& args,
-                 std::optional<std::uint64_t> fileSizeLimit) {
+CliResult RunCli(const std::vector<std::string>& args, std::optional<std::uint64_t> fileSizeLimit) {
   return Run(args, fileSizeLimit, {});
 }
 

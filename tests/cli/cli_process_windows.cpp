@@ -111,9 +111,9 @@ CliResult Run(const std::vector<std::string>& args, const std::vector<std::strin
   // Under Wine on a busy machine a start now and then fails at once, and the
   // next one succeeds; the program never ran, so starting it again is safe.
   constexpr int kStarts = 5;
-  for (int start = 1; !CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
-                                      CREATE_UNICODE_ENVIRONMENT, envBlock.data(), nullptr,
-                                      &startup, &process);
+  for (int start = 1;
+       !CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
+                       CREATE_UNICODE_ENVIRONMENT, envBlock.data(), nullptr, &startup, &process);
        ++start) {
     if (start == kStarts) {
       throw std::runtime_error("cannot start " SUMWRIGHT_CLI_PATH ": Windows error " +

@@ -79,26 +79,26 @@ TEST_P(UnknownCommand, NamesTheWordAndTheNearestCommand) {
 
 INSTANTIATE_TEST_SUITE_P(
     Typos, UnknownCommand,
-    testing::Values(
-        UnknownCommandCase{"LetterMissing", "paymnt",
-                           R"(unknown command "paymnt"; did you mean "payment"?)"},
-        UnknownCommandCase{"Capital", "Payment",
-                           R"(unknown command "Payment"; did you mean "payment"?)"},
-        UnknownCommandCase{"LettersSwapped", "shcedule",
-                           R"(unknown command "shcedule"; did you mean "schedule"?)"},
-        UnknownCommandCase{"Underscore", "how_long",
-                           R"(unknown command "how_long"; did you mean "how-long"?)"},
-        UnknownCommandCase{"NoHyphen", "howmuch",
-                           R"(unknown command "howmuch"; did you mean "how-much"?)"},
-        UnknownCommandCase{"LetterAdded", "rates",
-                           R"(unknown command "rates"; did you mean "rate"?)"},
-        UnknownCommandCase{"ShortWord", "tem", R"(unknown command "tem"; did you mean "term"?)"},
-        // As near to "how-long" as to "how-much": the first in the catalogue wins.
-        UnknownCommandCase{"TwoEquallyNear", "how-loch",
-                           R"(unknown command "how-loch"; did you mean "how-long"?)"},
-        UnknownCommandCase{"NothingNear", "mortgage", R"(unknown command "mortgage")"},
-        UnknownCommandCase{"OneLetter", "x", R"(unknown command "x")"},
-        UnknownCommandCase{"Empty", "", R"(unknown command "")"}),
+    testing::Values(UnknownCommandCase{"LetterMissing", "paymnt",
+                                       R"(unknown command "paymnt"; did you mean "payment"?)"},
+                    UnknownCommandCase{"Capital", "Payment",
+                                       R"(unknown command "Payment"; did you mean "payment"?)"},
+                    UnknownCommandCase{"LettersSwapped", "shcedule",
+                                       R"(unknown command "shcedule"; did you mean "schedule"?)"},
+                    UnknownCommandCase{"Underscore", "how_long",
+                                       R"(unknown command "how_long"; did you mean "how-long"?)"},
+                    UnknownCommandCase{"NoHyphen", "howmuch",
+                                       R"(unknown command "howmuch"; did you mean "how-much"?)"},
+                    UnknownCommandCase{"LetterAdded", "rates",
+                                       R"(unknown command "rates"; did you mean "rate"?)"},
+                    UnknownCommandCase{"ShortWord", "tem",
+                                       R"(unknown command "tem"; did you mean "term"?)"},
+                    // As near to "how-long" as to "how-much": the first in the catalogue wins.
+                    UnknownCommandCase{"TwoEquallyNear", "how-loch",
+                                       R"(unknown command "how-loch"; did you mean "how-long"?)"},
+                    UnknownCommandCase{"NothingNear", "mortgage", R"(unknown command "mortgage")"},
+                    UnknownCommandCase{"OneLetter", "x", R"(unknown command "x")"},
+                    UnknownCommandCase{"Empty", "", R"(unknown command "")"}),
     CaseName{});
 
 struct HelpCase {

@@ -21,13 +21,13 @@ std::vector<std::string> WithLocale(std::vector<std::string> args) {
   return args;
 }
 
-const std::vector<std::string> kPayment = {"payment", "--principal", "100000.50", "--rate", "6",
-                                           "--years", "30"};
-const std::vector<std::string> kPrincipal = {"principal", "--payment", "599.55", "--rate", "6",
-                                             "--years", "30"};
+const std::vector<std::string> kPayment = {"payment", "--principal", "100000.50", "--rate",
+                                           "6",       "--years",     "30"};
+const std::vector<std::string> kPrincipal = {"principal", "--payment", "599.55", "--rate",
+                                             "6",         "--years",   "30"};
 // 7.5 written so that every locale reads it alike.
-const std::vector<std::string> kSchedule = {"schedule", "--principal", "10000", "--rate", "75e-1",
-                                            "--years", "1"};
+const std::vector<std::string> kSchedule = {"schedule", "--principal", "10000", "--rate",
+                                            "75e-1",    "--years",     "1"};
 
 // Without --locale a script's numbers mean the same in every environment.
 TEST(Locale, IgnoredWithoutTheOption) {
@@ -57,27 +57,34 @@ TEST_P(WithLocaleOption, PrintsTheWindowsText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, WithLocaleOption,
-    testing::Values(
-        LocalRun{"C", "C", kPrincipal, "99,999.91\n"},
-        LocalRun{"en_US", "en_US.UTF-8", kPrincipal, "99,999.91\n"},
-        LocalRun{"de_DE", "de_DE.UTF-8",
-                 {"principal", "--payment", "599,55", "--rate", "6", "--years", "30"},
-                 "99.999,91\n"},
-        LocalRun{"fr_FR", "fr_FR.UTF-8", kPrincipal, "99\xC2\xA0" "999,91\n"},
-        LocalRun{"de_CH", "de_CH.UTF-8", kPrincipal, "99'999.91\n"},
-        // Where "." groups, 100000.50 is 10,000,050.
-        LocalRun{"de_DE_PointGroups", "de_DE.UTF-8", kPayment, "59.955,35\n"},
-        LocalRun{"fr_FR_PointAsDefault", "fr_FR.UTF-8", kPayment, "599,55\n"},
-        LocalRun{"de_CH_Payment", "de_CH.UTF-8", kPayment, "599.55\n"},
-        LocalRun{"fr_FR_PlainSpace", "fr_FR.UTF-8",
-                 {"payment", "--principal", "100 000", "--rate", "6", "--years", "30"}, "599,55\n"},
-        LocalRun{"de_DE_BalanceTypedBack", "de_DE.UTF-8",
-                 {"how-much", "--balance", "$-1.427,61", "--rate", "6", "--withdrawal", "100",
-                  "--after", "12"},
-                 "$-2.749,22\n"},
-        LocalRun{"de_CH_Rate", "de_CH.UTF-8",
-                 {"rate", "--principal", "100'000", "--payment", "599.55", "--years", "30"},
-                 "6.000\n"}),
+    testing::Values(LocalRun{"C", "C", kPrincipal, "99,999.91\n"},
+                    LocalRun{"en_US", "en_US.UTF-8", kPrincipal, "99,999.91\n"},
+                    LocalRun{"de_DE",
+                             "de_DE.UTF-8",
+                             {"principal", "--payment", "599,55", "--rate", "6", "--years", "30"},
+                             "99.999,91\n"},
+                    LocalRun{"fr_FR", "fr_FR.UTF-8", kPrincipal,
+                             "99\xC2\xA0"
+                             "999,91\n"},
+                    LocalRun{"de_CH", "de_CH.UTF-8", kPrincipal, "99'999.91\n"},
+                    // Where "." groups, 100000.50 is 10,000,050.
+                    LocalRun{"de_DE_PointGroups", "de_DE.UTF-8", kPayment, "59.955,35\n"},
+                    LocalRun{"fr_FR_PointAsDefault", "fr_FR.UTF-8", kPayment, "599,55\n"},
+                    LocalRun{"de_CH_Payment", "de_CH.UTF-8", kPayment, "599.55\n"},
+                    LocalRun{"fr_FR_PlainSpace",
+                             "fr_FR.UTF-8",
+                             {"payment", "--principal", "100 000", "--rate", "6", "--years", "30"},
+                             "599,55\n"},
+                    LocalRun{"de_DE_BalanceTypedBack",
+                             "de_DE.UTF-8",
+                             {"how-much", "--balance", "$-1.427,61", "--rate", "6", "--withdrawal",
+                              "100", "--after", "12"},
+                             "$-2.749,22\n"},
+                    LocalRun{
+                        "de_CH_Rate",
+                        "de_CH.UTF-8",
+                        {"rate", "--principal", "100'000", "--payment", "599.55", "--years", "30"},
+                        "6.000\n"}),
     CaseName{});
 
 // Machine formats keep plain numbers whatever the locale.
@@ -94,8 +101,11 @@ TEST(Locale, MachineFormatsUnchanged) {
 TEST(Locale, ReportInTheLocale) {
   const CliResult result = RunCliWith(In("fr_FR.UTF-8"), WithLocale(kSchedule));
   EXPECT_EQ(result.out.substr(0, result.out.find('\n') + 1),
-            "Amortization Table for 10\xC2\xA0" "000,00 at 7,500% for 1 years\n");
-  EXPECT_NE(result.out.find("\n001  62,50  805,07  9\xC2\xA0" "194,93\n"), std::string::npos);
+            "Amortization Table for 10\xC2\xA0"
+            "000,00 at 7,500% for 1 years\n");
+  EXPECT_NE(result.out.find("\n001  62,50  805,07  9\xC2\xA0"
+                            "194,93\n"),
+            std::string::npos);
 }
 
 // The saved report holds the no-break space as its one Latin-1 byte.
@@ -106,8 +116,11 @@ TEST(Locale, SavedReportHoldsLatin1Bytes) {
   EXPECT_EQ(RunCliWith(In("fr_FR.UTF-8"), WithLocale(args)).exitCode, 0);
   const std::string bytes = ReadBytes(dir / "pret.txt");
   EXPECT_EQ(bytes.substr(0, bytes.find("\r\n") + 2),
-            "\"Amortization Table for 10\xA0" "000,00 at 7,500% for 1 years\r\n");
-  EXPECT_NE(bytes.find("\r\n001  62,50  805,07  9\xA0" "194,93\r\n"), std::string::npos);
+            "\"Amortization Table for 10\xA0"
+            "000,00 at 7,500% for 1 years\r\n");
+  EXPECT_NE(bytes.find("\r\n001  62,50  805,07  9\xA0"
+                       "194,93\r\n"),
+            std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,12 +130,13 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"--format", "svg", "--locale"},
                                  "<?xml",
                                  {"Table for 10.000,00 at ", ">10.000<"}},
-                    MarkupFormat{"HtmlSwiss",
-                                 {"LC_ALL=de_CH.UTF-8"},
-                                 {"--format", "html", "--locale"},
-                                 "<!DOCTYPE html>",
-                                 {"10&#39;000.00 at 7.500%",
-                                  "<td>001</td><td>62.50</td><td>805.07</td><td>9&#39;194.93</td>"}}),
+                    MarkupFormat{
+                        "HtmlSwiss",
+                        {"LC_ALL=de_CH.UTF-8"},
+                        {"--format", "html", "--locale"},
+                        "<!DOCTYPE html>",
+                        {"10&#39;000.00 at 7.500%",
+                         "<td>001</td><td>62.50</td><td>805.07</td><td>9&#39;194.93</td>"}}),
     CaseName{});
 
 }  // namespace

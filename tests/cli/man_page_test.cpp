@@ -79,8 +79,8 @@ TEST(ManPage, AgreesWithHelpAndReadmesOnExitStatusThree) {
   EXPECT_NE(ManPage().find(".B 3\nThe report file, or standard output, could not be written"),
             std::string::npos);
   for (const char* readme : {SUMWRIGHT_README, SUMWRIGHT_WINDOWS_README}) {
-    EXPECT_NE(Flowing(ReadText(readme)).find(
-                  "; 3 a report file or the standard output could not be written"),
+    EXPECT_NE(Flowing(ReadText(readme))
+                  .find("; 3 a report file or the standard output could not be written"),
               std::string::npos)
         << readme;
   }

@@ -67,17 +67,14 @@ TEST_P(RefusedWindowsName, FailsWithExitCode3AndWritesNothing) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir / ""), {}), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, RefusedWindowsName,
-                         testing::Values(NameCase{"Console", "CON"},
-                                         NameCase{"NulWithExtension", "nul.csv"},
-                                         NameCase{"SerialPort", "Com1"},
-                                         NameCase{"SuperscriptPort", "COM\xC2\xB9"},
-                                         NameCase{"SuperscriptPrinter", "lpt\xC2\xB3.log"},
-                                         NameCase{"ConsoleInput", "CONIN$"},
-                                         NameCase{"ConsoleOutput", "conout$"},
-                                         NameCase{"Stream", "a:b"},
-                                         NameCase{"Wildcard", "what?"}),
-                         CaseName{});
+INSTANTIATE_TEST_SUITE_P(
+    Names, RefusedWindowsName,
+    testing::Values(NameCase{"Console", "CON"}, NameCase{"NulWithExtension", "nul.csv"},
+                    NameCase{"SerialPort", "Com1"}, NameCase{"SuperscriptPort", "COM\xC2\xB9"},
+                    NameCase{"SuperscriptPrinter", "lpt\xC2\xB3.log"},
+                    NameCase{"ConsoleInput", "CONIN$"}, NameCase{"ConsoleOutput", "conout$"},
+                    NameCase{"Stream", "a:b"}, NameCase{"Wildcard", "what?"}),
+    CaseName{});
 
 }  // namespace
 }  // namespace sw::cli_test

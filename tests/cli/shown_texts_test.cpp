@@ -168,8 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "",
                   0},
         ShownText{"UsageError",
-                  {"schedule", "--principal", "1", "--rate", "6", "--years", "1", "--format",
-                   "csv", "--save", "a"},
+                  {"schedule", "--principal", "1", "--rate", "6", "--years", "1", "--format", "csv",
+                   "--save", "a"},
                   "",
                   "sumwright-cli: --save and --append write the text report: they go only with "
                   "--format text, not with --format csv\n"

@@ -32,11 +32,10 @@ TEST(AmortizationReport, OneYearWorkedExample) {
 
 TEST(AmortizationReport, ThirtyYearsBeginsAndEndsAsExpected) {
   const std::string text = AmortizationReport("100000", "6", "30");
-  EXPECT_TRUE(text.starts_with(Lines({"Amortization Table for 100,000.00 at 6.000% for 30 years",
-                                      " #  Monthly  Monthly   Remaining",
-                                      "    Interest Principal Principal",
-                                      "001  500.00  99.55  99,900.45",
-                                      "002  499.50  100.05  99,800.40"})));
+  EXPECT_TRUE(text.starts_with(
+      Lines({"Amortization Table for 100,000.00 at 6.000% for 30 years",
+             " #  Monthly  Monthly   Remaining", "    Interest Principal Principal",
+             "001  500.00  99.55  99,900.45", "002  499.50  100.05  99,800.40"})));
   EXPECT_TRUE(text.ends_with("\n360  02.98  596.57  0.00\n")) << text.substr(text.size() - 60);
   EXPECT_EQ(LineCount(text), 363u);
 }
@@ -69,9 +68,11 @@ INSTANTIATE_TEST_SUITE_P(
                            " #  Monthly  Monthly   Remaining", "    Interest Principal Principal",
                            "001  62,50  805,07  9.194,93"})},
         LocalReport{"French", test::kFrench, "10 000", "7,5",
-                    Lines({"Amortization Table for 10\xC2\xA0" "000,00 at 7,500% for 1 years",
+                    Lines({"Amortization Table for 10\xC2\xA0"
+                           "000,00 at 7,500% for 1 years",
                            " #  Monthly  Monthly   Remaining", "    Interest Principal Principal",
-                           "001  62,50  805,07  9\xC2\xA0" "194,93"})},
+                           "001  62,50  805,07  9\xC2\xA0"
+                           "194,93"})},
         LocalReport{"Swiss", test::kSwiss, "10'000", "7.5",
                     Lines({"Amortization Table for 10'000.00 at 7.500% for 1 years",
                            " #  Monthly  Monthly   Remaining", "    Interest Principal Principal",

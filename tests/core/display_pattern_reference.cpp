@@ -1,8 +1,8 @@
 #include "display_pattern_reference.h"
 
 #include <algorithm>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 namespace sw::reference {
 namespace {
@@ -74,7 +74,8 @@ Decimal FifteenDigits(double magnitude) {
   constexpr double kLargestReadable = 1.79769313486231e308;
   char buf[32];
   const auto end = std::to_chars(buf, buf + sizeof buf, std::min(magnitude, kLargestReadable),
-                                 std::chars_format::scientific, 14).ptr;
+                                 std::chars_format::scientific, 14)
+                       .ptr;
   std::string digits{buf[0]};
   digits.append(buf + 2, 14);
   int exponent = 0;

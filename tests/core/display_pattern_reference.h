@@ -19,7 +19,6 @@ struct Decimal {
 // The magnitude's fifteen significant digits as std::to_chars writes them.
 Decimal FifteenDigits(double magnitude);
 
-std::string FormatWithPattern(double value, std::string_view pattern,
-                              const Separators& separators);
+std::string FormatWithPattern(double value, std::string_view pattern, const Separators& separators);
 
 }  // namespace sw::reference

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "display_pattern_reference.h"
-#include "tested_locales.h"
 #include "numeric/display_pattern.h"
 #include "numeric/fifteen_digits.h"
 #include "report/shown_cents_total.h"
+#include "tested_locales.h"
 
 // The formatter against the reference implementation, byte for byte, on
 // values drawn from the whole range of doubles and from around every kind
@@ -27,8 +27,8 @@ namespace sw {
 namespace {
 
 constexpr std::string_view kPatterns[] = {
-    pattern::kPayment,     pattern::kBalance,          pattern::kRate,
-    pattern::kTitleRate,   pattern::kYears,            pattern::kMonthNumber,
+    pattern::kPayment,         pattern::kBalance,         pattern::kRate,
+    pattern::kTitleRate,       pattern::kYears,           pattern::kMonthNumber,
     pattern::kMonthlyInterest, pattern::kMonthlyPrincipal};
 
 long long ValueCount() {
@@ -114,8 +114,8 @@ class Values {
 };
 
 std::vector<double> Specials() {
-  std::vector<double> values = {0.0,     DBL_MIN, DBL_TRUE_MIN, 1.0, 0.5, 0.005, 0.0005, 9.995,
-                                999999.995, 1e15, 1e16,   1e21, 1e22, 1.79769313486231e308,
+  std::vector<double> values = {0.0, DBL_MIN, DBL_TRUE_MIN, 1.0, 0.5, 0.005, 0.0005, 9.995,
+                                999999.995, 1e15, 1e16, 1e21, 1e22, 1.79769313486231e308,
                                 std::numeric_limits<double>::infinity(),
                                 // Just above a tie, and only the low 64 bits of the exact
                                 // product, shifted by 66 and 65 bits, hold what is above it.
@@ -127,7 +127,8 @@ std::vector<double> Specials() {
   for (int i = 0; i < 200; ++i, nearMax = std::nextafter(nearMax, 0.0)) values.push_back(nearMax);
   for (int power = -6; power <= 17; ++power) {
     const double exact = std::pow(10.0, power);
-    values.insert(values.end(), {std::nextafter(exact, 0.0), exact, std::nextafter(exact, DBL_MAX)});
+    values.insert(values.end(),
+                  {std::nextafter(exact, 0.0), exact, std::nextafter(exact, DBL_MAX)});
   }
   double aroundReadable = std::nextafter(1.79769313486231e308, DBL_MAX);
   for (int i = 0; i < 5; ++i) {
@@ -195,8 +196,7 @@ TEST(DisplayPatternReference, SameTextForEveryValue) {
     values.next(batch);
   }
   EXPECT_EQ(mismatches, 0);
-  std::cout << "compared " << compared << " values in " << std::size(kPatterns)
-            << " patterns\n";
+  std::cout << "compared " << compared << " values in " << std::size(kPatterns) << " patterns\n";
 }
 
 }  // namespace

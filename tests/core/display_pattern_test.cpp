@@ -73,10 +73,10 @@ INSTANTIATE_TEST_SUITE_P(NegativeZeroHasNoSign, FormatWithPatternWrites,
                          CaseName{});
 
 TEST(FormatWithPattern, EveryOutputReadsBack) {
-  const double values[] = {0,        -0.0,    0.004,       0.125,    -0.815201,  599.550525,
-                           -1234.5,  1e15,    -1e15,       1.5e300,  -19544855.3, DBL_MAX,
-                           -DBL_MAX, DBL_MIN, 4.9e-324,    123456.789};
-  const char* patterns[] = {"###,##0.00", "#,###,##0.00", "##0.000",      "#0.000",
+  const double values[] = {0,        -0.0,    0.004,    0.125,     -0.815201,   599.550525,
+                           -1234.5,  1e15,    -1e15,    1.5e300,   -19544855.3, DBL_MAX,
+                           -DBL_MAX, DBL_MIN, 4.9e-324, 123456.789};
+  const char* patterns[] = {"###,##0.00", "#,###,##0.00", "##0.000",       "#0.000",
                             "0.00",       "000",          "#,###,##00.00", "#,##,##0.00"};
   for (double v : values) {
     for (const char* p : patterns) {
@@ -109,12 +109,15 @@ INSTANTIATE_TEST_SUITE_P(
         LocalFormatting{"GermanPayment", 599.550525, "###,##0.00", test::kGerman, "599,55"},
         LocalFormatting{"GermanPrincipal", 99999.912409, "###,##0.00", test::kGerman, "99.999,91"},
         LocalFormatting{"FrenchPrincipal", 99999.912409, "###,##0.00", test::kFrench,
-                        "99\xC2\xA0" "999,91"},
+                        "99\xC2\xA0"
+                        "999,91"},
         LocalFormatting{"SwissPrincipal", 99999.912409, "###,##0.00", test::kSwiss, "99'999.91"},
         LocalFormatting{"GermanMonthlyPrincipal", -1234567.891, "#,##,##0.00", test::kGerman,
                         "-1.234.567,89"},
         LocalFormatting{"FrenchBalance", 1234567.891, "#,###,##0.00", test::kFrench,
-                        "1\xC2\xA0" "234\xC2\xA0" "567,89"},
+                        "1\xC2\xA0"
+                        "234\xC2\xA0"
+                        "567,89"},
         LocalFormatting{"SwissMonthlyInterest", 1234.5, "#,###,##00.00", test::kSwiss, "1'234.50"},
         LocalFormatting{"GermanMonthlyInterest", 5.5, "#,###,##00.00", test::kGerman, "05,50"},
         LocalFormatting{"FrenchRate", 1234.5, "##0.000", test::kFrench, "1234,500"},
@@ -127,13 +130,13 @@ INSTANTIATE_TEST_SUITE_P(
 // What every pattern writes in a locale reads back, in that locale, as the
 // value that the default locale's text stands for.
 TEST(FormatWithPattern, EveryLocalOutputReadsBackAsShown) {
-  const double values[] = {0,       -0.0,   0.004,   0.125,       -0.815201,  599.550525,
-                           -1234.5, 1e15,   -1e15,   1.5e300,     -19544855.3, DBL_MAX,
+  const double values[] = {0,       -0.0,     0.004,      0.125,      -0.815201,   599.550525,
+                           -1234.5, 1e15,     -1e15,      1.5e300,    -19544855.3, DBL_MAX,
                            DBL_MIN, 999.9995, 123456.789, 1234567.891};
   const char* patterns[] = {"###,##0.00", "#,###,##0.00", "##0.000",       "#0.000",
                             "0.00",       "000",          "#,###,##00.00", "#,##,##0.00"};
-  const Separators locales[] = {test::kEnglish, test::kGerman, test::kFrench, test::kSwiss,
-                                {" ", ","}};
+  const Separators locales[] = {
+      test::kEnglish, test::kGerman, test::kFrench, test::kSwiss, {" ", ","}};
   for (const Separators& separators : locales) {
     for (double v : values) {
       for (const char* p : patterns) {

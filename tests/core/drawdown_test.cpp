@@ -79,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The remaining balance keeps its "$" in every locale and reads back.
 TEST(FormatHowMuch, LocalTextReadsBack) {
-  for (const Separators& separators : {test::kEnglish, test::kGerman, test::kFrench, test::kSwiss}) {
+  for (const Separators& separators :
+       {test::kEnglish, test::kGerman, test::kFrench, test::kSwiss}) {
     const std::string text = FormatHowMuch(-1427.61, separators);
     EXPECT_EQ(text, "$-1" + separators.grouping + "427" + separators.decimal + "61");
     EXPECT_EQ(FieldToNumber(text, separators), -1427.61) << text;

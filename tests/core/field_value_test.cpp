@@ -71,26 +71,29 @@ INSTANTIATE_TEST_SUITE_P(
                     Unreadable{"ExponentSignWithoutDigits", "1e+"}, Unreadable{"TwoDots", "1.2.3"},
                     Unreadable{"InnerBlank", "1 2"}, Unreadable{"DoubleMinus", "--1"},
                     Unreadable{"CommaAfterTheDot", "1,234.5,6"}, Unreadable{"LeadingTab", "\t1"},
-                    Unreadable{"FractionalExponent", "1.5e3.2"},
-                    Unreadable{"Parentheses", "(5)"}, Unreadable{"TrailingMinus", "5-"},
-                    Unreadable{"TrailingDollar", "5$"}, Unreadable{"BlankAfterDollar", "$ 5"},
-                    Unreadable{"TwoDollars", "$$5"}, Unreadable{"DollarOnBothSides", "$-$5"},
-                    Unreadable{"SignOnBothSides", "-$-5"}, Unreadable{"DoubleMinusDollar", "--$5"},
-                    Unreadable{"LoneDollar", "$"}, Unreadable{"MinusDollar", "-$"},
-                    Unreadable{"DollarInside", "1$5"}, Unreadable{"BlankGrouping", "1 234"},
-                    Unreadable{"NoBreakSpaceGrouping", "1\xC2\xA0" "234"},
+                    Unreadable{"FractionalExponent", "1.5e3.2"}, Unreadable{"Parentheses", "(5)"},
+                    Unreadable{"TrailingMinus", "5-"}, Unreadable{"TrailingDollar", "5$"},
+                    Unreadable{"BlankAfterDollar", "$ 5"}, Unreadable{"TwoDollars", "$$5"},
+                    Unreadable{"DollarOnBothSides", "$-$5"}, Unreadable{"SignOnBothSides", "-$-5"},
+                    Unreadable{"DoubleMinusDollar", "--$5"}, Unreadable{"LoneDollar", "$"},
+                    Unreadable{"MinusDollar", "-$"}, Unreadable{"DollarInside", "1$5"},
+                    Unreadable{"BlankGrouping", "1 234"},
+                    Unreadable{"NoBreakSpaceGrouping",
+                               "1\xC2\xA0"
+                               "234"},
                     Unreadable{"ApostropheGrouping", "1'234"}),
     CaseName{});
 
 // A result with its "$" reads back in every field.
-INSTANTIATE_TEST_SUITE_P(
-    Dollar, FieldToNumberReads,
-    testing::Values(TextToNumber{"Balance", "$9,383.22", 9383.22},
-                    TextToNumber{"NegativeBalance", "$-1,427.61", -1427.61},
-                    TextToNumber{"MinusFirst", "-$1,427.61", -1427.61},
-                    TextToNumber{"PlusFirst", "+$5", 5}, TextToNumber{"PlusAfter", "$+5", 5},
-                    TextToNumber{"Blanks", " $.5 ", 0.5}, TextToNumber{"Exponent", "$1e3", 1000}),
-    CaseName{});
+INSTANTIATE_TEST_SUITE_P(Dollar, FieldToNumberReads,
+                         testing::Values(TextToNumber{"Balance", "$9,383.22", 9383.22},
+                                         TextToNumber{"NegativeBalance", "$-1,427.61", -1427.61},
+                                         TextToNumber{"MinusFirst", "-$1,427.61", -1427.61},
+                                         TextToNumber{"PlusFirst", "+$5", 5},
+                                         TextToNumber{"PlusAfter", "$+5", 5},
+                                         TextToNumber{"Blanks", " $.5 ", 0.5},
+                                         TextToNumber{"Exponent", "$1e3", 1000}),
+                         CaseName{});
 
 struct LocalText {
   const char* name;
@@ -106,29 +109,38 @@ TEST_P(FieldToNumberInLocale, Value) {
   EXPECT_EQ(FieldToNumber(text, separators), expected) << text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    German, FieldToNumberInLocale,
-    testing::Values(LocalText{"Grouped", test::kGerman, "1.234,56", 1234.56},
-                    LocalText{"GroupedInteger", test::kGerman, "1.234", 1234},
-                    LocalText{"Ungrouped", test::kGerman, "1234,5", 1234.5},
-                    LocalText{"MisplacedSeparator", test::kGerman, "12.34,5", 1234.5},
-                    LocalText{"NoIntegerDigits", test::kGerman, ",5", 0.5},
-                    LocalText{"Dollar", test::kGerman, "-$1.427,61", -1427.61},
-                    LocalText{"Exponent", test::kGerman, "1,5E3", 1500},
-                    LocalText{"Plain", test::kGerman, "42", 42}),
-    CaseName{});
+INSTANTIATE_TEST_SUITE_P(German, FieldToNumberInLocale,
+                         testing::Values(LocalText{"Grouped", test::kGerman, "1.234,56", 1234.56},
+                                         LocalText{"GroupedInteger", test::kGerman, "1.234", 1234},
+                                         LocalText{"Ungrouped", test::kGerman, "1234,5", 1234.5},
+                                         LocalText{"MisplacedSeparator", test::kGerman, "12.34,5",
+                                                   1234.5},
+                                         LocalText{"NoIntegerDigits", test::kGerman, ",5", 0.5},
+                                         LocalText{"Dollar", test::kGerman, "-$1.427,61", -1427.61},
+                                         LocalText{"Exponent", test::kGerman, "1,5E3", 1500},
+                                         LocalText{"Plain", test::kGerman, "42", 42}),
+                         CaseName{});
 
 // "." means nothing in French numbers, so a text with a point is read as
 // in the default locale; "," is the decimal point and never groups.
 INSTANTIATE_TEST_SUITE_P(
     French, FieldToNumberInLocale,
-    testing::Values(LocalText{"NoBreakSpace", test::kFrench, "99\xC2\xA0" "999,91", 99999.91},
+    testing::Values(LocalText{"NoBreakSpace", test::kFrench,
+                              "99\xC2\xA0"
+                              "999,91",
+                              99999.91},
                     LocalText{"PlainSpace", test::kFrench, "99 999,91", 99999.91},
                     LocalText{"SpacesAround", test::kFrench, " 1 234 567 ", 1234567},
                     LocalText{"Comma", test::kFrench, "1,5", 1.5},
                     LocalText{"DefaultPoint", test::kFrench, "1.5", 1.5},
-                    LocalText{"Dollar", test::kFrench, "$-1\xC2\xA0" "427,61", -1427.61},
-                    LocalText{"GroupedInteger", test::kFrench, "1\xC2\xA0" "234", 1234}),
+                    LocalText{"Dollar", test::kFrench,
+                              "$-1\xC2\xA0"
+                              "427,61",
+                              -1427.61},
+                    LocalText{"GroupedInteger", test::kFrench,
+                              "1\xC2\xA0"
+                              "234",
+                              1234}),
     CaseName{});
 
 // "," means nothing in Swiss numbers: the default locale's forms read.
@@ -171,11 +183,12 @@ INSTANTIATE_TEST_SUITE_P(
                     LocalBadText{"FrenchBlankAfterDollar", test::kFrench, "$ 1 234"},
                     LocalBadText{"FrenchBlankInExponent", test::kFrench, "1e3 4"},
                     LocalBadText{"SwissBlank", test::kSwiss, "1 234"},
-                    LocalBadText{"SwissQuotationMark", test::kSwiss, "1\xE2\x80\x99" "234"},
+                    LocalBadText{"SwissQuotationMark", test::kSwiss,
+                                 "1\xE2\x80\x99"
+                                 "234"},
                     LocalBadText{"SwissComma", test::kSwiss, "1'234,5"},
                     LocalBadText{"SwissEmpty", test::kSwiss, ""},
-                    LocalBadText{"MiddleDotGivenDefault", Separators{".", "\xC2\xB7"},
-                                 "1,234.5"}),
+                    LocalBadText{"MiddleDotGivenDefault", Separators{".", "\xC2\xB7"}, "1,234.5"}),
     CaseName{});
 
 TEST(FieldToNumber, NegativeUnderflowIsNegativeZero) {
@@ -192,7 +205,8 @@ std::string TimesPower(std::string digits, int base, int power) {
       *d = static_cast<char>('0' + product % 10);
       carry = product / 10;
     }
-    for (; carry > 0; carry /= 10) digits.insert(digits.begin(), static_cast<char>('0' + carry % 10));
+    for (; carry > 0; carry /= 10)
+      digits.insert(digits.begin(), static_cast<char>('0' + carry % 10));
   }
   return digits;
 }

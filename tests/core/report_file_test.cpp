@@ -41,22 +41,26 @@ struct RecordCase {
 
 class ReportFileRecordGives : public testing::TestWithParam<RecordCase> {};
 
-TEST_P(ReportFileRecordGives, Bytes) { EXPECT_EQ(ReportFileRecord(GetParam().text), GetParam().bytes); }
+TEST_P(ReportFileRecordGives, Bytes) {
+  EXPECT_EQ(ReportFileRecord(GetParam().text), GetParam().bytes);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReportFileRecordGives,
-    testing::Values(RecordCase{"Plain", "abc", "\"abc\"\r\n"}, RecordCase{"Empty", "", "\"\"\r\n"},
-                    RecordCase{"InnerQuotesAndLineBreak", "say \"hi\"\nbye",
-                               "\"say \"hi\"\r\nbye\"\r\n"},
-                    RecordCase{"EveryLineFeedGetsItsCarriageReturn", "\n\na\r\n",
-                               "\"\r\n\r\na\r\r\n\"\r\n"},
-                    RecordCase{"Latin1OneByteEach", "caf\xC3\xA9 \xC3\xBF", "\"caf\xE9 \xFF\"\r\n"},
-                    RecordCase{"BeyondLatin1BecomesQuestionMark", "\xE2\x82\xAC 5 \xF0\x9F\x98\x80",
-                               "\"? 5 ?\"\r\n"},
-                    RecordCase{"InvalidByte", "bad \xFF byte", "\"bad ? byte\"\r\n"},
-                    RecordCase{"CutShortSequence", "cut \xC3", "\"cut ?\"\r\n"},
-                    RecordCase{"LeadWithoutContinuation", "\xC3" "A", "\"?A\"\r\n"},
-                    RecordCase{"OverlongLatin1", "\xE0\x83\xA9", "\"???\"\r\n"}),
+    testing::Values(
+        RecordCase{"Plain", "abc", "\"abc\"\r\n"}, RecordCase{"Empty", "", "\"\"\r\n"},
+        RecordCase{"InnerQuotesAndLineBreak", "say \"hi\"\nbye", "\"say \"hi\"\r\nbye\"\r\n"},
+        RecordCase{"EveryLineFeedGetsItsCarriageReturn", "\n\na\r\n", "\"\r\n\r\na\r\r\n\"\r\n"},
+        RecordCase{"Latin1OneByteEach", "caf\xC3\xA9 \xC3\xBF", "\"caf\xE9 \xFF\"\r\n"},
+        RecordCase{"BeyondLatin1BecomesQuestionMark", "\xE2\x82\xAC 5 \xF0\x9F\x98\x80",
+                   "\"? 5 ?\"\r\n"},
+        RecordCase{"InvalidByte", "bad \xFF byte", "\"bad ? byte\"\r\n"},
+        RecordCase{"CutShortSequence", "cut \xC3", "\"cut ?\"\r\n"},
+        RecordCase{"LeadWithoutContinuation",
+                   "\xC3"
+                   "A",
+                   "\"?A\"\r\n"},
+        RecordCase{"OverlongLatin1", "\xE0\x83\xA9", "\"???\"\r\n"}),
     CaseName{});
 
 TEST(ReportFileRecord, TableEndsWithLoneClosingQuoteLine) {
@@ -70,10 +74,15 @@ TEST(ReportFileRecord, TableEndsWithLoneClosingQuoteLine) {
 
 // A no-break space that groups digits is the one byte 0xA0 in the file.
 TEST(ReportFileRecord, FrenchGroupingIsOneByte) {
-  const std::string record = ReportFileRecord(AmortizationReport("100000", "6", "30", test::kFrench));
-  EXPECT_TRUE(record.starts_with("\"Amortization Table for 100\xA0" "000,00 at 6,000% for 30 years\r\n"))
+  const std::string record =
+      ReportFileRecord(AmortizationReport("100000", "6", "30", test::kFrench));
+  EXPECT_TRUE(
+      record.starts_with("\"Amortization Table for 100\xA0"
+                         "000,00 at 6,000% for 30 years\r\n"))
       << record.substr(0, 60);
-  EXPECT_NE(record.find("\r\n001  500,00  99,55  99\xA0" "900,45\r\n"), std::string::npos);
+  EXPECT_NE(record.find("\r\n001  500,00  99,55  99\xA0"
+                        "900,45\r\n"),
+            std::string::npos);
 }
 
 }  // namespace

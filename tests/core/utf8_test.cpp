@@ -31,23 +31,28 @@ TEST_P(DecodeUtf8Reads, FirstCharacter) {
 
 // The smallest value of each length, the largest value, and those beside
 // the surrogates.
-INSTANTIATE_TEST_SUITE_P(
-    Edges, DecodeUtf8Reads,
-    testing::Values(Start{"TwoBytesSmallest", "\xC2\x80", 0x80, 2},
-                    Start{"ThreeBytesSmallest", "\xE0\xA0\x80", 0x800, 3},
-                    Start{"BelowSurrogates", "\xED\x9F\xBF", 0xD7FF, 3},
-                    Start{"AboveSurrogates", "\xEE\x80\x80", 0xE000, 3},
-                    Start{"FourBytesSmallest", "\xF0\x90\x80\x80", 0x10000, 4},
-                    Start{"Largest", "\xF4\x8F\xBF\xBF", 0x10FFFF, 4}),
-    CaseName{});
+INSTANTIATE_TEST_SUITE_P(Edges, DecodeUtf8Reads,
+                         testing::Values(Start{"TwoBytesSmallest", "\xC2\x80", 0x80, 2},
+                                         Start{"ThreeBytesSmallest", "\xE0\xA0\x80", 0x800, 3},
+                                         Start{"BelowSurrogates", "\xED\x9F\xBF", 0xD7FF, 3},
+                                         Start{"AboveSurrogates", "\xEE\x80\x80", 0xE000, 3},
+                                         Start{"FourBytesSmallest", "\xF0\x90\x80\x80", 0x10000, 4},
+                                         Start{"Largest", "\xF4\x8F\xBF\xBF", 0x10FFFF, 4}),
+                         CaseName{});
 
 INSTANTIATE_TEST_SUITE_P(
     Refusals, DecodeUtf8Reads,
     testing::Values(Start{"Empty", "", 0, 0}, Start{"ContinuationByte", "\x80", 0, 0},
                     Start{"LeadC0", "\xC0\x80", 0, 0}, Start{"LeadC1", "\xC1\xBF", 0, 0},
                     Start{"LeadF5", "\xF5\x80\x80\x80", 0, 0}, Start{"LeadFF", "\xFF", 0, 0},
-                    Start{"NoContinuation", "\xC3" "A", 0, 0},
-                    Start{"ThirdNotContinuation", "\xE2\x82" "A", 0, 0},
+                    Start{"NoContinuation",
+                          "\xC3"
+                          "A",
+                          0, 0},
+                    Start{"ThirdNotContinuation",
+                          "\xE2\x82"
+                          "A",
+                          0, 0},
                     Start{"CutShort", "\xF0\x9F\x98", 0, 0},
                     Start{"OverlongThreeBytes", "\xE0\x9F\xBF", 0, 0},
                     Start{"OverlongFourBytes", "\xF0\x8F\xBF\xBF", 0, 0},

@@ -90,9 +90,7 @@ class WriterCallsTest : public WriterFolderTest {
     return WriteReportFile(Path("a.txt"), kNew, setup.mode, recorder.calls());
   }
   std::size_t EntriesBefore(const FileSetup& setup) const {
-    return setup.existing == Existing::None ? 0u
-           : setup.existing == Existing::File ? 1u
-                                              : 2u;
+    return setup.existing == Existing::None ? 0u : setup.existing == Existing::File ? 1u : 2u;
   }
 };
 
@@ -180,8 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{{WriteMode::Replace, Existing::File}, "rename", "old\r\n"},
                     FailureCase{{WriteMode::Replace, Existing::None}, "fsync", ""},
                     // Overwritten in place, so only the failure can be told.
-                    FailureCase{{WriteMode::Replace, Existing::HardLinkedFile}, "fsync",
-                                "new\r\n"},
+                    FailureCase{{WriteMode::Replace, Existing::HardLinkedFile}, "fsync", "new\r\n"},
                     FailureCase{{WriteMode::Append, Existing::File}, "write", "old\r\n"},
                     FailureCase{{WriteMode::Append, Existing::File}, "fsync", "old\r\n"},
                     FailureCase{{WriteMode::Append, Existing::None}, "fsync", ""}),

@@ -83,9 +83,8 @@ TEST_P(WriteThroughLink, ChangesTheLinkedFileAndKeepsTheLink) {
   const std::string old = link.targetExists ? "old\r\n" : "";
   if (link.targetExists) Write(Path("target.txt"), old);
   fs::create_symlink("target.txt", Path("hop.txt"));
-  const std::string linkText = std::string(link.linkText) == "@absolute"
-                                   ? Path("target.txt")
-                                   : std::string(link.linkText);
+  const std::string linkText =
+      std::string(link.linkText) == "@absolute" ? Path("target.txt") : std::string(link.linkText);
   fs::create_symlink(linkText, Path("link.txt"));
 
   ASSERT_EQ(WriteReportFile(Path("link.txt"), "new\r\n", mode), std::nullopt);
@@ -223,8 +222,8 @@ INSTANTIATE_TEST_SUITE_P(Umasks, NewFileMode,
                          [](const auto& info) {
                            const mode_t mask = std::get<0>(info.param);
                            return "Umask0" + std::to_string(mask >> 6) +
-                                  std::to_string((mask >> 3) & 7) + std::to_string(mask & 7) +
-                                  "_" + ModeName(std::get<1>(info.param));
+                                  std::to_string((mask >> 3) & 7) + std::to_string(mask & 7) + "_" +
+                                  ModeName(std::get<1>(info.param));
                          });
 
 }  // namespace

@@ -33,12 +33,12 @@ TEST_P(SaveReportNames, WriteOneLatin1RecordToTheTxtName) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, SaveReportNames,
-    testing::Values(NameCase{"Plain", "loan", "loan.txt"}, NameCase{"Txt", "loan.txt", "loan.txt"},
-                    NameCase{"UpperCaseTxt", "loan.TXT", "loan.TXT.txt"},
-                    NameCase{"OtherExtension", "loan.csv", "loan.csv.txt"}),
-    CaseName{});
+INSTANTIATE_TEST_SUITE_P(Names, SaveReportNames,
+                         testing::Values(NameCase{"Plain", "loan", "loan.txt"},
+                                         NameCase{"Txt", "loan.txt", "loan.txt"},
+                                         NameCase{"UpperCaseTxt", "loan.TXT", "loan.TXT.txt"},
+                                         NameCase{"OtherExtension", "loan.csv", "loan.csv.txt"}),
+                         CaseName{});
 
 TEST_F(SaveReportTest, AppendAddsARecordAndReplaceLeavesOne) {
   ASSERT_EQ(SaveReport("a", Path("r"), WriteMode::Append).failure, std::nullopt);

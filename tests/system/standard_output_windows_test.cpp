@@ -16,8 +16,8 @@ using StandardOutputTest = WriterFolderTest;
 // gives the reason in the file writer's words.
 TEST_F(StandardOutputTest, KeepsTheReasonInTheFileWritersWords) {
   Write(Path("a.txt"), "kept");
-  const HANDLE readOnly = CreateFileA(Path("a.txt").c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE readOnly = CreateFileA(Path("a.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   const HANDLE kept = GetStdHandle(STD_OUTPUT_HANDLE);
   const std::pair<HANDLE, std::string> cases[] = {{nullptr, "Bad file descriptor"},
                                                   {readOnly, "Permission denied"}};

@@ -7,8 +7,8 @@
 #include "app_test_case.h"
 #include "calculations/loan_fields.h"
 #include "report_request.h"
-#include "ui/report/report_text.h"
-#include "ui/report/report_window.h"
+#include "ui/report_window/report_text.h"
+#include "ui/report_window/report_window.h"
 #include "worked_example.h"
 
 using namespace sw::ui;
@@ -32,8 +32,7 @@ class AmortizationMenuTest : public AppTestCase {
     QCOMPARE(BoxReport(report), sw::test::kWorkedExampleReport);
     QCOMPARE(box.blockCount(), 16);
     QVERIFY(!box.toPlainText().contains('\r'));
-    QCOMPARE(box.document()->findBlockByNumber(14).text(),
-             QString("012  05.39  862.19  0.00"));
+    QCOMPARE(box.document()->findBlockByNumber(14).text(), QString("012  05.39  862.19  0.00"));
     QVERIFY(box.document()->findBlockByNumber(15).text().isEmpty());
   }
 
@@ -43,18 +42,34 @@ class AmortizationMenuTest : public AppTestCase {
     QTest::addColumn<QString>("years");
     QTest::addColumn<QString>("message");
     const QString general = "Please fill in the Principal, Interest, and Years of the loan";
-    QTest::newRow("no principal") << "-5000" << "6" << "30"
+    QTest::newRow("no principal") << "-5000"
+                                  << "6"
+                                  << "30"
                                   << "Please fill in the Principal of the loan";
-    QTest::newRow("negative rate") << "10000" << "-1" << "30"
+    QTest::newRow("negative rate") << "10000"
+                                   << "-1"
+                                   << "30"
                                    << "Please fill in the interest for the loan";
     QTest::newRow("years round to zero")
-        << "10000" << "6" << "0.4"
+        << "10000"
+        << "6"
+        << "0.4"
         << "Please fill in the number of years to spread payments across";
-    QTest::newRow("empty field") << "10000" << "6" << "" << general;
-    QTest::newRow("zero principal, empty years") << "0" << "6" << "" << general;
-    QTest::newRow("zero rate") << "10000" << "0" << "30" << general;
-    QTest::newRow("too many years") << "10000" << "0.01" << "2731" << general;
-    QTest::newRow("overflow") << "10000" << "100" << "2730" << general;
+    QTest::newRow("empty field") << "10000"
+                                 << "6"
+                                 << "" << general;
+    QTest::newRow("zero principal, empty years") << "0"
+                                                 << "6"
+                                                 << "" << general;
+    QTest::newRow("zero rate") << "10000"
+                               << "0"
+                               << "30" << general;
+    QTest::newRow("too many years") << "10000"
+                                    << "0.01"
+                                    << "2731" << general;
+    QTest::newRow("overflow") << "10000"
+                              << "100"
+                              << "2730" << general;
   }
 
   // The window is titled and shown all the same; txtA is left alone.
@@ -91,7 +106,6 @@ class AmortizationMenuTest : public AppTestCase {
     QCOMPARE(ReportTextBox(report).blockCount(), 3 + 32760 + 1);
     QCOMPARE(BoxReport(report), sw::AmortizationReport("100000", "0.01", "2730"));
   }
-
 };
 
 QTEST_MAIN(AmortizationMenuTest)

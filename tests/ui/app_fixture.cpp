@@ -4,6 +4,8 @@
 #include <QTest>
 #include <utility>
 
+#include "ui/application_setup.h"
+
 namespace sw::ui::test {
 
 AppFixture::AppFixture(Separators separators) {

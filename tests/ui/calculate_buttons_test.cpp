@@ -76,20 +76,23 @@ class CalculateButtonsTest : public AppTestCase {
 
     const QStringList start = {"txtStartBalance=10000", "txtInterest=6"};
     QTest::newRow("how long") << Calculator::DrawDown << "cmdHowLong"
-                              << (start + QStringList{"txtA=500"}) << "txtHowLong" << "21 months";
+                              << (start + QStringList{"txtA=500"}) << "txtHowLong"
+                              << "21 months";
     QTest::newRow("how long, interest covers it")
         << Calculator::DrawDown << "cmdHowLong" << (start + QStringList{"txtA=49"}) << "txtHowLong"
         << "forever";
     QTest::newRow("how long ignores months")
         << Calculator::DrawDown << "cmdHowLong" << (start + QStringList{"txtA=50", "txtN=abc"})
-        << "txtHowLong" << "6301 months";
+        << "txtHowLong"
+        << "6301 months";
     QTest::newRow("how much") << Calculator::DrawDown << "cmdHowMuch"
                               << (start + QStringList{"txtA=100", "txtN=12"}) << "txtRemaining"
                               << "$9,383.22";
     QTest::newRow("how much, overdrawn")
         << Calculator::DrawDown << "cmdHowMuch"
         << QStringList{"txtStartBalance=1000", "txtInterest=12", "txtA=100", "txtN=24"}
-        << "txtRemaining" << "$-1,427.61";
+        << "txtRemaining"
+        << "$-1,427.61";
   }
 
   void writesOnlyItsResultField() {
@@ -200,8 +203,9 @@ class CalculateButtonsTest : public AppTestCase {
     QCOMPARE(window.text("txtN"), QString("Infinite"));
     Click(window, "cmdApin");
     QCOMPARE(window.text("txtA"), QString("400"));
-    QCOMPARE(fixture().dialogs().takeMessages(),
-             QList<RecordedMessage>{CalculationFailure(&window, Message(sw::loan_message::kPayment))});
+    QCOMPARE(
+        fixture().dialogs().takeMessages(),
+        QList<RecordedMessage>{CalculationFailure(&window, Message(sw::loan_message::kPayment))});
   }
 
   // Result fields are ordinary fields: what the user types stays until a
@@ -225,7 +229,6 @@ class CalculateButtonsTest : public AppTestCase {
     QCOMPARE(fixture().loan().text("txtN"), QString("30"));
     QCOMPARE(fixture().loan().text("txtRemaining"), QString());
   }
-
 };
 
 QTEST_MAIN(CalculateButtonsTest)

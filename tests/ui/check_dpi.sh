@@ -5,22 +5,14 @@
 # pixels; no window may cut a caption. Run it under with_window_manager.sh.
 # Usage: check_dpi.sh PROBE
 set -u
+. "$(dirname "$0")/judge_probe.sh"
 failed=0
 # Xft.dpi, QT_ENABLE_HIGHDPI_SCALING, QT_SCALE_FACTOR_ROUNDING_POLICY, width
 while read -r dpi scaling rounding width; do
   xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	$dpi
 "
   shown=$(QT_ENABLE_HIGHDPI_SCALING=$scaling QT_SCALE_FACTOR_ROUNDING_POLICY=$rounding "$1")
-  expected="frmAPIN $width"
-  loan=$(echo "$shown" | grep '^frmAPIN')
-  cut=$(echo "$shown" | awk 'NF > 2')
-  if [ "$loan" != "$expected" ] || [ -n "$cut" ]; then
-    echo "FAIL at $dpi dpi, scaling $scaling, rounding $rounding: want \"$expected\", none cut; got:"
-    echo "$shown"
-    failed=1
-  else
-    echo "ok at $dpi dpi, scaling $scaling, rounding $rounding: $loan"
-  fi
+  judge_probe "$dpi dpi, scaling $scaling, rounding $rounding" "$width" "$shown"
 done <<CASES
 96 1 PassThrough 446
 96 0 PassThrough 446

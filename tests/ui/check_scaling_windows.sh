@@ -5,6 +5,7 @@
 # under with_window_manager.sh.
 # Usage: check_scaling_windows.sh WINE_RUN PROBE
 set -u
+. "$(dirname "$0")/judge_probe.sh"
 run=$1
 probe=$2
 export SUMWRIGHT_WINEPREFIX="${SUMWRIGHT_WINEPREFIX:-/tmp/sumwright-wine-$(id -u)}-scaling"
@@ -13,16 +14,7 @@ while read -r percent dpi width; do
   "$run" --display reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
     >/dev/null 2>&1
   shown=$(QT_QPA_PLATFORM=windows "$run" --display "$probe" | tr -d '\r')
-  expected="frmAPIN $width"
-  loan=$(echo "$shown" | grep '^frmAPIN')
-  cut=$(echo "$shown" | awk 'NF > 2')
-  if [ "$loan" != "$expected" ] || [ -n "$cut" ]; then
-    echo "FAIL at $percent % ($dpi dpi): want \"$expected\", none cut; got:"
-    echo "$shown"
-    failed=1
-  else
-    echo "ok at $percent % ($dpi dpi): $loan"
-  fi
+  judge_probe "$percent % ($dpi dpi)" "$width" "$shown"
 done <<CASES
 100 96 446
 125 120 558

@@ -9,8 +9,8 @@
 
 #include "app_test_case.h"
 #include "report_request.h"
-#include "ui/report/report_file_commands.h"
-#include "ui/report/report_window.h"
+#include "ui/report_window/report_file_commands.h"
+#include "ui/report_window/report_window.h"
 
 using namespace sw::ui;
 using namespace sw::ui::test;
@@ -129,7 +129,8 @@ class ClosingTest : public AppTestCase {
     const auto questions = dialogs.takeSaveChangesQuestions();
     QCOMPARE(questions.size(), answer.isEmpty() ? 0 : 1);
     if (!answer.isEmpty()) {
-      QCOMPARE(questions[0], (RecordedQuestion{reportWindow, "Sumwright", SaveChangesPrompt()}));
+      const QString prompt = "The report has been changed.\r\nDo you want to save your changes?";
+      QCOMPARE(questions[0], (RecordedQuestion{reportWindow, "Sumwright", prompt}));
     }
     QCOMPARE(dialogs.takeSaveRequests().size(), answer.startsWith("Save") ? 1 : 0);
     QTRY_COMPARE(VisibleWindows(), visible);

@@ -21,7 +21,8 @@ QStringList CutCaptions(const QWidget& client) {
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
-    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const QRect contents =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
     if (text.width() > contents.width() || text.height() > contents.height()) {
       cut << button->objectName();

@@ -10,7 +10,7 @@
 
 #include "modal_guard.h"
 #include "ui/help_texts.h"
-#include "ui/windows/qt_dialogs.h"
+#include "ui/widgets/qt_dialogs.h"
 
 using namespace sw::ui;
 
@@ -34,10 +34,9 @@ class DialogsTest : public QObject {
     const HelpText howTo = HowToText();
     auto box = MakeMessageBox(nullptr, howTo.title, howTo.prompt(), MessageIcon::Information);
     QCOMPARE(box->windowTitle(), QString("Using the Sumwright Calculator"));
-    QCOMPARE(box->text(),
-             QString("To use this calculator simply enter data into any three of the\n"
-                     "fields and click on the <Calculate> button next to the field\n"
-                     "you're interested in determining."));
+    QCOMPARE(box->text(), QString("To use this calculator simply enter data into any three of the\n"
+                                  "fields and click on the <Calculate> button next to the field\n"
+                                  "you're interested in determining."));
     QCOMPARE(box->textFormat(), Qt::PlainText);
     QCOMPARE(box->icon(), QMessageBox::Information);
     QCOMPARE(box->standardButtons(), QMessageBox::Ok);

@@ -7,7 +7,7 @@
 
 #include "cut_captions.h"
 #include "ui/designs/window_designs.h"
-#include "ui/windows/window_builder.h"
+#include "ui/widgets/window_builder.h"
 
 using namespace sw::ui;
 
@@ -18,10 +18,10 @@ int main(int argc, char* argv[]) {
     auto window = BuildWindow(*design);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get())) return 1;
-    const QStringList line = QStringList{QString::fromStdString(design->name),
-                                         QString::number(qRound(window->width() *
-                                                                window->devicePixelRatio()))} +
-                             test::CutCaptions(*window->clientArea());
+    const QStringList line =
+        QStringList{QString::fromStdString(design->name),
+                    QString::number(qRound(window->width() * window->devicePixelRatio()))} +
+        test::CutCaptions(*window->clientArea());
     std::cout << line.join(' ').toStdString() << '\n';
   }
   return 0;

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "ui/windows/form_window.h"
+#include "ui/widgets/form_window.h"
 
 namespace sw::ui::test {
 

@@ -7,7 +7,7 @@
 #include "app_test_case.h"
 #include "field_snapshot.h"
 #include "report_request.h"
-#include "ui/report/report_window.h"
+#include "ui/report_window/report_window.h"
 
 using namespace sw::ui;
 using namespace sw::ui::test;
@@ -112,12 +112,18 @@ class KeyboardTest : public AppTestCase {
     QTest::addColumn<int>("key");
     const QStringList loan = {"txtP=100000", "txtI=6", "txtN=30"};
     const QStringList drawDown = {"txtStartBalance=10000", "txtInterest=6", "txtA=500"};
-    QTest::newRow("payment, Return") << false << loan << "txtA" << "cmdApin" << "txtA"
+    QTest::newRow("payment, Return") << false << loan << "txtA"
+                                     << "cmdApin"
+                                     << "txtA"
                                      << "599.55" << int(Qt::Key_Return);
-    QTest::newRow("payment, keypad Enter") << false << loan << "txtA" << "cmdApin" << "txtA"
+    QTest::newRow("payment, keypad Enter") << false << loan << "txtA"
+                                           << "cmdApin"
+                                           << "txtA"
                                            << "599.55" << int(Qt::Key_Enter);
-    QTest::newRow("how long, Return") << true << drawDown << "txtA" << "cmdHowLong"
-                                      << "txtHowLong" << "21 months" << int(Qt::Key_Return);
+    QTest::newRow("how long, Return") << true << drawDown << "txtA"
+                                      << "cmdHowLong"
+                                      << "txtHowLong"
+                                      << "21 months" << int(Qt::Key_Return);
   }
 
   void enterOnAFocusedButtonPressesIt() {

@@ -12,10 +12,11 @@
 #include "app_fixture.h"
 #include "cut_captions.h"
 #include "ui/deferred_icon_style.h"
+#include "ui/designs/twips.h"
 #include "ui/designs/window_designs.h"
-#include "ui/windows/umbrella_icon.h"
-#include "ui/windows/window_builder.h"
-#include "ui/windows/window_font.h"
+#include "ui/widgets/umbrella_icon.h"
+#include "ui/widgets/window_builder.h"
+#include "ui/widgets/window_font.h"
 
 using namespace sw::ui;
 using sw::ui::test::AppFixture;
@@ -71,12 +72,14 @@ class LayoutTest : public QObject {
     QTest::addColumn<QSize>("client");
     QTest::addColumn<bool>("sizable");
     QTest::addColumn<QColor>("background");
-    QTest::newRow("loan") << "frmAPIN" << "Sumwright Calculator" << QSize(446, 232) << false
-                          << QColor(0, 0, 0);
-    QTest::newRow("draw-down") << "frmDrawDown" << "Uniform Draw-Down Calculator"
-                               << QSize(420, 291) << false << QColor(64, 0, 64);
-    QTest::newRow("report") << "frmPrintOutput" << "Trajectory Results" << QSize(282, 352)
-                            << true << QColor(255, 255, 255);
+    QTest::newRow("loan") << "frmAPIN"
+                          << "Sumwright Calculator" << QSize(446, 232) << false << QColor(0, 0, 0);
+    QTest::newRow("draw-down") << "frmDrawDown"
+                               << "Uniform Draw-Down Calculator" << QSize(420, 291) << false
+                               << QColor(64, 0, 64);
+    QTest::newRow("report") << "frmPrintOutput"
+                            << "Trajectory Results" << QSize(282, 352) << true
+                            << QColor(255, 255, 255);
   }
 
   void windows() {
@@ -101,67 +104,30 @@ class LayoutTest : public QObject {
     QCOMPARE(built->height(), client.height() + built->findChild<QMenuBar*>()->height());
   }
 
-  // Every control of the designs, in pixels at 96 dots per inch.
+  // A control of each container, in pixels at 96 dots per inch.
   void controlGeometry_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("container");
     QTest::addColumn<QRect>("rect");
-    QTest::newRow("txtA") << "frmAPIN" << "txtA" << "clientArea" << QRect(168, 16, 129, 25);
-    QTest::newRow("cmdApin") << "frmAPIN" << "cmdApin" << "clientArea" << QRect(312, 16, 105, 25);
-    QTest::newRow("lblP") << "frmAPIN" << "lblP" << "clientArea" << QRect(8, 48, 145, 25);
-    QTest::newRow("txtP") << "frmAPIN" << "txtP" << "clientArea" << QRect(168, 48, 129, 25);
-    QTest::newRow("cmdPain") << "frmAPIN" << "cmdPain" << "clientArea" << QRect(312, 48, 105, 25);
-    QTest::newRow("lblI") << "frmAPIN" << "lblI" << "clientArea" << QRect(8, 80, 145, 25);
-    QTest::newRow("txtI") << "frmAPIN" << "txtI" << "clientArea" << QRect(168, 80, 129, 25);
-    QTest::newRow("cmdNaip") << "frmAPIN" << "cmdNaip" << "clientArea" << QRect(312, 112, 105, 25);
-    QTest::newRow("lblAfter") << "frmAPIN" << "lblAfter" << "fraRemaining" << QRect(24, 16, 41, 25);
-    QTest::newRow("txtRemaining") << "frmAPIN" << "txtRemaining" << "fraRemaining"
-                                  << QRect(160, 40, 129, 25);
-    QTest::newRow("cmdRemaining") << "frmAPIN" << "cmdRemaining" << "fraRemaining"
-                                  << QRect(304, 40, 105, 25);
-    QTest::newRow("lblLabel1") << "frmDrawDown" << "lblLabel1" << "clientArea"
-                               << QRect(16, 8, 113, 25);
-    QTest::newRow("txtStartBalance") << "frmDrawDown" << "txtStartBalance" << "clientArea"
-                                     << QRect(136, 8, 129, 25);
-    QTest::newRow("Label1") << "frmDrawDown" << "Label1" << "clientArea" << QRect(280, 8, 129, 25);
-    QTest::newRow("Label2") << "frmDrawDown" << "Label2" << "clientArea" << QRect(16, 48, 177, 25);
-    QTest::newRow("Label3") << "frmDrawDown" << "Label3" << "clientArea" << QRect(280, 48, 129, 25);
-    QTest::newRow("Label4") << "frmDrawDown" << "Label4" << "clientArea" << QRect(16, 88, 113, 25);
-    QTest::newRow("draw-down txtA") << "frmDrawDown" << "txtA" << "clientArea"
-                                    << QRect(144, 88, 121, 25);
-    QTest::newRow("cmdHowLong") << "frmDrawDown" << "cmdHowLong" << "Frame1"
-                                << QRect(16, 24, 185, 25);
-    QTest::newRow("Label6") << "frmDrawDown" << "Label6" << "Frame2" << QRect(16, 16, 49, 25);
-    QTest::newRow("draw-down txtN") << "frmDrawDown" << "txtN" << "Frame2" << QRect(64, 16, 97, 25);
-    QTest::newRow("Label7") << "frmDrawDown" << "Label7" << "Frame2" << QRect(176, 16, 97, 25);
-    QTest::newRow("draw-down txtRemaining") << "frmDrawDown" << "txtRemaining" << "Frame2"
-                                            << QRect(264, 48, 121, 25);
-    QTest::newRow("lblA") << "frmAPIN" << "lblA" << "clientArea" << QRect(16, 16, 137, 25);
-    QTest::newRow("lblN") << "frmAPIN" << "lblN" << "clientArea" << QRect(8, 112, 145, 25);
-    QTest::newRow("txtN") << "frmAPIN" << "txtN" << "clientArea" << QRect(168, 112, 129, 24);
-    QTest::newRow("cmdIpan") << "frmAPIN" << "cmdIpan" << "clientArea"
-                             << QRect(312, 80, 105, 25);
-    QTest::newRow("fraRemaining") << "frmAPIN" << "fraRemaining" << "clientArea"
-                                  << QRect(8, 144, 433, 81);
-    QTest::newRow("txtMonths") << "frmAPIN" << "txtMonths" << "fraRemaining"
-                               << QRect(64, 16, 49, 25);
-    QTest::newRow("lblPayments") << "frmAPIN" << "lblPayments" << "fraRemaining"
-                                 << QRect(120, 16, 257, 33);
-    QTest::newRow("txtInterest") << "frmDrawDown" << "txtInterest" << "clientArea"
-                                 << QRect(192, 48, 73, 25);
-    QTest::newRow("Label5") << "frmDrawDown" << "Label5" << "clientArea"
-                            << QRect(280, 88, 129, 25);
-    QTest::newRow("Frame1") << "frmDrawDown" << "Frame1" << "clientArea"
-                            << QRect(8, 120, 401, 65);
-    QTest::newRow("txtHowLong") << "frmDrawDown" << "txtHowLong" << "Frame1"
-                                << QRect(208, 24, 177, 25);
-    QTest::newRow("Frame2") << "frmDrawDown" << "Frame2" << "clientArea"
-                            << QRect(8, 176, 401, 89);
-    QTest::newRow("cmdHowMuch") << "frmDrawDown" << "cmdHowMuch" << "Frame2"
-                                << QRect(8, 48, 241, 25);
-    QTest::newRow("txtText") << "frmPrintOutput" << "txtText" << "clientArea"
-                             << QRect(0, 24, 281, 329);
+    QTest::newRow("loan txtA") << "frmAPIN"
+                               << "txtA"
+                               << "clientArea" << QRect(168, 16, 129, 25);
+    QTest::newRow("loan fraRemaining") << "frmAPIN"
+                                       << "fraRemaining"
+                                       << "clientArea" << QRect(8, 144, 433, 81);
+    QTest::newRow("loan lblPayments") << "frmAPIN"
+                                      << "lblPayments"
+                                      << "fraRemaining" << QRect(120, 16, 257, 33);
+    QTest::newRow("draw-down txtStartBalance") << "frmDrawDown"
+                                               << "txtStartBalance"
+                                               << "clientArea" << QRect(136, 8, 129, 25);
+    QTest::newRow("draw-down cmdHowMuch") << "frmDrawDown"
+                                          << "cmdHowMuch"
+                                          << "Frame2" << QRect(8, 48, 241, 25);
+    QTest::newRow("report txtText") << "frmPrintOutput"
+                                    << "txtText"
+                                    << "clientArea" << QRect(0, 24, 281, 329);
   }
 
   void controlGeometry() {
@@ -173,6 +139,27 @@ class LayoutTest : public QObject {
     QWidget* widget = built->control(control);
     QCOMPARE(widget->geometry(), rect);
     QCOMPARE(widget->parentWidget()->objectName(), container);
+  }
+
+  // An inch is 1440 twips, rounded to the nearest pixel at the font resolution.
+  void twipsToPixels_data() {
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("inch") << 1440 << 96 << 96;
+    QTest::newRow("15 twips a pixel") << 1935 << 96 << 129;
+    QTest::newRow("below half a pixel") << 7 << 96 << 0;
+    QTest::newRow("above half a pixel") << 8 << 96 << 1;
+    QTest::newRow("120 dpi") << 1935 << 120 << 161;
+    QTest::newRow("half up at 144 dpi") << 1935 << 144 << 194;
+    QTest::newRow("a third at 192 dpi") << 10 << 192 << 1;
+  }
+
+  void twipsToPixels() {
+    QFETCH(int, twips);
+    QFETCH(int, dpi);
+    QFETCH(int, pixels);
+    QCOMPARE(ToPixels(twips, dpi), pixels);
   }
 
   // Every control of every design is built as designed.
@@ -253,14 +240,13 @@ class LayoutTest : public QObject {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("order");
     QTest::newRow("loan") << "frmAPIN"
-                          << QStringList{"txtA",    "cmdApin",      "txtP",      "cmdPain",
-                                         "txtI",    "cmdIpan",      "txtN",      "cmdNaip",
+                          << QStringList{"txtA",         "cmdApin",   "txtP",         "cmdPain",
+                                         "txtI",         "cmdIpan",   "txtN",         "cmdNaip",
                                          "txtRemaining", "txtMonths", "cmdRemaining", "txtA"};
     QTest::newRow("draw-down") << "frmDrawDown"
-                               << QStringList{"txtStartBalance", "txtInterest", "txtA",
-                                              "cmdHowLong",      "txtHowLong",  "txtN",
-                                              "cmdHowMuch",      "txtRemaining",
-                                              "txtStartBalance"};
+                               << QStringList{"txtStartBalance", "txtInterest",  "txtA",
+                                              "cmdHowLong",      "txtHowLong",   "txtN",
+                                              "cmdHowMuch",      "txtRemaining", "txtStartBalance"};
   }
 
   void tabOrder() {
@@ -291,17 +277,15 @@ class LayoutTest : public QObject {
                                          "  mnuLine -",
                                          "  mnuAbout About"};
     QTest::newRow("draw-down") << "frmDrawDown"
-                               << QStringList{"mnuGoTo Go To...",
-                                              "  mnuGoToFC Sumwright Calculator",
-                                              "mnuDDHelp Help",
-                                              "  mnuWhat What Is This?",
-                                              "  mnudash -",
-                                              "  mnuAbout About"};
+                               << QStringList{
+                                      "mnuGoTo Go To...", "  mnuGoToFC Sumwright Calculator",
+                                      "mnuDDHelp Help",   "  mnuWhat What Is This?",
+                                      "  mnudash -",      "  mnuAbout About"};
     QTest::newRow("report") << "frmPrintOutput"
-                            << QStringList{"mnuFile &File",       "  mnuPrint &Print",
-                                           "  mnuseparate1 -",    "  mnuSave &Save",
+                            << QStringList{"mnuFile &File",          "  mnuPrint &Print",
+                                           "  mnuseparate1 -",       "  mnuSave &Save",
                                            "  mnuSaveAs Save As...", "  mnuseparate2 -",
-                                           "  mnuAppend Append",  "  mnuAppendTo Append To..."};
+                                           "  mnuAppend Append",     "  mnuAppendTo Append To..."};
   }
 
   void menus() {
@@ -370,8 +354,8 @@ class LayoutTest : public QObject {
     const auto built = BuildWindow(design);
     for (const ControlLayout& control : design.controls) {
       if (control.kind != ControlKind::Frame) continue;
-      QAccessibleInterface* frame =
-          QAccessible::queryAccessibleInterface(built->control(QString::fromStdString(control.name)));
+      QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(
+          built->control(QString::fromStdString(control.name)));
       QVERIFY(frame != nullptr);
       QCOMPARE(frame->role(), QAccessible::Grouping);
       QCOMPARE(frame->text(QAccessible::Name), QString::fromStdString(control.accessibleName));
@@ -448,7 +432,8 @@ class LayoutTest : public QObject {
     const auto image = [&](const QIcon& icon) {
       return icon.pixmap(QSize(size, size), scale).toImage();
     };
-    const QIcon base = style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    const QIcon base =
+        style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
     QVERIFY(!image(base).isNull());
     QCOMPARE(image(button->icon()), image(base));
     QCOMPARE(button->icon().availableSizes(), base.availableSizes());

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/windows/window_builder.h"
+#include "ui/widgets/window_builder.h"
 
 using namespace sw::ui;
 
@@ -14,17 +14,18 @@ namespace {
 // Two menus; a command bound twice, one entry without a command and a
 // separator.
 WindowLayout TestDesign() {
-  return {.name = "frmTest",
-          .caption = "Test",
-          .clientWidth = 1500,
-          .clientHeight = 1500,
-          .menuBar = {{"mnuFirst", "First",
-                       {{"mnuHow", "How", {}, MenuCommand::HowTo},
-                        {"mnuLine", "-", {}},
-                        {"mnuPlain", "Plain", {}},
-                        {"mnuGo", "Go", {}, MenuCommand::GoToLoan}}},
-                      {"mnuSecond", "Second",
-                       {{"mnuHowAgain", "How again", {}, MenuCommand::HowTo}}}}};
+  return {
+      .name = "frmTest",
+      .caption = "Test",
+      .clientWidth = 1500,
+      .clientHeight = 1500,
+      .menuBar = {{"mnuFirst",
+                   "First",
+                   {{"mnuHow", "How", {}, MenuCommand::HowTo},
+                    {"mnuLine", "-", {}},
+                    {"mnuPlain", "Plain", {}},
+                    {"mnuGo", "Go", {}, MenuCommand::GoToLoan}}},
+                  {"mnuSecond", "Second", {{"mnuHowAgain", "How again", {}, MenuCommand::HowTo}}}}};
 }
 
 }  // namespace

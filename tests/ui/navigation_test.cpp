@@ -5,7 +5,7 @@
 
 #include "app_test_case.h"
 #include "field_snapshot.h"
-#include "ui/windows/window_placement.h"
+#include "ui/widgets/window_placement.h"
 
 using namespace sw::ui;
 using namespace sw::ui::test;
@@ -108,18 +108,21 @@ class NavigationTest : public AppTestCase {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("prompt");
-    QTest::newRow("How To") << false << "mnuHowTo" << "Using the Sumwright Calculator"
+    QTest::newRow("How To") << false << "mnuHowTo"
+                            << "Using the Sumwright Calculator"
                             << "To use this calculator simply enter data into any three of the\r\n"
                                "fields and click on the <Calculate> button next to the field\r\n"
                                "you're interested in determining.";
-    QTest::newRow("About, loan") << false << "mnuAbout" << "Using the Sumwright Calculator"
+    QTest::newRow("About, loan") << false << "mnuAbout"
+                                 << "Using the Sumwright Calculator"
                                  << "Sumwright (Amortization) Calculator V2.3\r\n\r\n\r\n\r\n"
                                     "please visit https://sumwright.example.org";
-    QTest::newRow("About, draw-down")
-        << true << "mnuAbout" << "Using the Sumwright Calculator"
-        << "Sumwright (Amortization) Calculator V2.2\r\n\r\n\r\n\r\n"
-           "please send email to: support@sumwright.example.org";
-    QTest::newRow("What Is This") << true << "mnuWhat" << "What is the Draw Down Calculator?"
+    QTest::newRow("About, draw-down") << true << "mnuAbout"
+                                      << "Using the Sumwright Calculator"
+                                      << "Sumwright (Amortization) Calculator V2.2\r\n\r\n\r\n\r\n"
+                                         "please send email to: support@sumwright.example.org";
+    QTest::newRow("What Is This") << true << "mnuWhat"
+                                  << "What is the Draw Down Calculator?"
                                   << "Use this tool to observe the remaining balance in an "
                                      "interest\r\n"
                                      "bearing account that has a fixed amount withdrawn each "
@@ -196,7 +199,6 @@ class NavigationTest : public AppTestCase {
     QFETCH(QPoint, position);
     QCOMPARE(CentredPosition(screen, window), position);
   }
-
 };
 
 QTEST_MAIN(NavigationTest)

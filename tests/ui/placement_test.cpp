@@ -60,12 +60,13 @@ QRect ExpectedFrame(Shown window, const QSize& screen) {
 // How far the outer frame stands from where it belongs.
 QPoint Misplacement(const QWidget& window, Shown shown) {
   const QRect screen = window.screen()->geometry();
-  return Frame(window).topLeft() - screen.topLeft() -
-         ExpectedFrame(shown, screen.size()).topLeft();
+  return Frame(window).topLeft() - screen.topLeft() - ExpectedFrame(shown, screen.size()).topLeft();
 }
 
 QString Describe(QPoint offset) {
-  return QStringLiteral("frame %1 px right, %2 px down of its place").arg(offset.x()).arg(offset.y());
+  return QStringLiteral("frame %1 px right, %2 px down of its place")
+      .arg(offset.x())
+      .arg(offset.y());
 }
 
 constexpr int kSettleMs = 10000;

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "ui/windows/dialogs.h"
+#include "ui/widgets/dialogs.h"
 
 namespace sw::ui::test {
 

@@ -5,7 +5,8 @@
 namespace sw::ui::test {
 
 qsizetype OpenHandles() {
-  return QDir("/proc/self/fd").entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)
+  return QDir("/proc/self/fd")
+      .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)
       .size();
 }
 

@@ -7,8 +7,8 @@
 #include "app_test_case.h"
 #include "report_file_checks.h"
 #include "report_request.h"
-#include "ui/report/report_file_commands.h"
-#include "ui/report/report_window.h"
+#include "ui/report_window/report_file_commands.h"
+#include "ui/report_window/report_window.h"
 #include "worked_example.h"
 
 using namespace sw::ui;
@@ -47,7 +47,8 @@ class ReportFilesTest : public AppTestCase {
     QCOMPARE(requests[0].title, QString("Save Drop Table As..."));
     QCOMPARE(requests[0].filter, QString("*.txt"));
     QCOMPARE(requests[0].proposedName, QString());
-    QCOMPARE(Contents(path("report.txt")), Record(QByteArray::fromStdString(sw::test::kWorkedExampleReport)));
+    QCOMPARE(Contents(path("report.txt")),
+             Record(QByteArray::fromStdString(sw::test::kWorkedExampleReport)));
 
     ReportTextBox(report).setPlainText("abc");
     Choose(report, "mnuSave");
@@ -70,7 +71,8 @@ class ReportFilesTest : public AppTestCase {
     const auto requests = dialogs().takeSaveRequests();
     QCOMPARE(requests.size(), 2);
     QCOMPARE(requests[1].proposedName, path("first.txt"));
-    QCOMPARE(Contents(path("first.txt")), Record(QByteArray::fromStdString(sw::test::kWorkedExampleReport)));
+    QCOMPARE(Contents(path("first.txt")),
+             Record(QByteArray::fromStdString(sw::test::kWorkedExampleReport)));
     QCOMPARE(Contents(path("second.txt")), Record(""));
   }
 
@@ -88,11 +90,16 @@ class ReportFilesTest : public AppTestCase {
   void extensionRule_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
-    QTest::newRow("no extension") << "loan" << "loan.txt";
-    QTest::newRow("exact extension") << "loan.txt" << "loan.txt";
-    QTest::newRow("capitals") << "REPORT.TXT" << "REPORT.TXT.txt";
-    QTest::newRow("extension inside") << "a.txt.bak" << "a.txt.bak.txt";
-    QTest::newRow("just the extension") << ".txt" << ".txt";
+    QTest::newRow("no extension") << "loan"
+                                  << "loan.txt";
+    QTest::newRow("exact extension") << "loan.txt"
+                                     << "loan.txt";
+    QTest::newRow("capitals") << "REPORT.TXT"
+                              << "REPORT.TXT.txt";
+    QTest::newRow("extension inside") << "a.txt.bak"
+                                      << "a.txt.bak.txt";
+    QTest::newRow("just the extension") << ".txt"
+                                        << ".txt";
   }
 
   // The dialog proposes the name as the user typed it, not the name written.
@@ -157,14 +164,22 @@ class ReportFilesTest : public AppTestCase {
     QTest::addColumn<QByteArray>("contents");
     const QByteArray old = "IMPORTANT DATA\n";
     const QByteArray report = Record(kPrincipalMessage);
-    QTest::newRow("save as, yes") << "mnuSaveAs" << "keep.txt" << true << true << report;
-    QTest::newRow("save as, no") << "mnuSaveAs" << "keep.txt" << true << false << old;
-    QTest::newRow("save as, typed without .txt") << "mnuSaveAs" << "keep" << true << false << old;
-    QTest::newRow("first save, yes") << "mnuSave" << "keep" << true << true << report;
-    QTest::newRow("first save, no") << "mnuSave" << "keep.txt" << true << false << old;
-    QTest::newRow("save as, other name") << "mnuSaveAs" << "keep.TXT" << false << false << old;
-    QTest::newRow("append to") << "mnuAppendTo" << "keep.txt" << false << false << old + report;
-    QTest::newRow("first append") << "mnuAppend" << "keep" << false << false << old + report;
+    QTest::newRow("save as, yes") << "mnuSaveAs"
+                                  << "keep.txt" << true << true << report;
+    QTest::newRow("save as, no") << "mnuSaveAs"
+                                 << "keep.txt" << true << false << old;
+    QTest::newRow("save as, typed without .txt") << "mnuSaveAs"
+                                                 << "keep" << true << false << old;
+    QTest::newRow("first save, yes") << "mnuSave"
+                                     << "keep" << true << true << report;
+    QTest::newRow("first save, no") << "mnuSave"
+                                    << "keep.txt" << true << false << old;
+    QTest::newRow("save as, other name") << "mnuSaveAs"
+                                         << "keep.TXT" << false << false << old;
+    QTest::newRow("append to") << "mnuAppendTo"
+                               << "keep.txt" << false << false << old + report;
+    QTest::newRow("first append") << "mnuAppend"
+                                  << "keep" << false << false << old + report;
   }
 
   // Asked about the file really written; No keeps both the file and the
@@ -184,7 +199,8 @@ class ReportFilesTest : public AppTestCase {
     const auto questions = dialogs().takeReplaceQuestions();
     QCOMPARE(questions.size(), asked ? 1 : 0);
     if (asked) {
-      QCOMPARE(questions[0], (RecordedQuestion{&report, "Save Drop Table As...", path("keep.txt")}));
+      QCOMPARE(questions[0],
+               (RecordedQuestion{&report, "Save Drop Table As...", path("keep.txt")}));
     }
     QCOMPARE(Contents(path("keep.txt")), contents);
     QCOMPARE(dialogs().takeSaveRequests().size(), 1);
@@ -244,8 +260,9 @@ class ReportFilesTest : public AppTestCase {
     const QString fileName = path(chosen) + ".txt";
     QCOMPARE(messages[0].parent, &report);
     QCOMPARE(messages[0].title, QString("Sumwright"));
-    QCOMPARE(messages[0].prompt, entry == "mnuSave" ? SaveFailurePrompt(fileName, reason)
-                                                    : AppendFailurePrompt(fileName, reason));
+    const QString prompt =
+        entry == "mnuSave" ? "Could not save \"%1\": %2" : "Could not append to \"%1\": %2";
+    QCOMPARE(messages[0].prompt, prompt.arg(fileName, reason));
     QCOMPARE(messages[0].icon, MessageIcon::Warning);
     QCOMPARE(Entries(*dir_), QStringList{"file"});
     QCOMPARE(Contents(path("file")), QByteArray("old"));

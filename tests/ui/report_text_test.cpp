@@ -2,7 +2,7 @@
 #include <QTest>
 #include <string>
 
-#include "ui/report/report_text.h"
+#include "ui/report_window/report_text.h"
 
 using namespace sw::ui;
 

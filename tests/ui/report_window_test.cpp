@@ -6,9 +6,9 @@
 
 #include "app_test_case.h"
 #include "report_request.h"
-#include "ui/report/report_text.h"
-#include "ui/report/report_window.h"
-#include "ui/windows/window_placement.h"
+#include "ui/report_window/report_text.h"
+#include "ui/report_window/report_window.h"
+#include "ui/widgets/window_placement.h"
 
 using namespace sw::ui;
 using namespace sw::ui::test;
@@ -146,12 +146,12 @@ class ReportWindowTest : public AppTestCase {
     QVERIFY(ReportTextBox(fresh).toPlainText().isEmpty());
     Type(fixture().loan(), "txtP", "0");
     Choose(fixture().loan(), "mnuAmortTable");
-    QCOMPARE(ReportText(ReportTextBox(fresh)), std::string("Please fill in the Principal of the loan"));
+    QCOMPARE(ReportText(ReportTextBox(fresh)),
+             std::string("Please fill in the Principal of the loan"));
     QCOMPARE(fresh.clientArea()->size(), QSize(282, 352));
     QVERIFY(StandsAtLeftEdge(fresh));
     QVERIFY(BoxFillsClientArea(fresh));
   }
-
 };
 
 QTEST_MAIN(ReportWindowTest)

@@ -40,8 +40,8 @@ class RuntimeDirectoryTest : public QObject {
     qputenv("TMPDIR", QFile::encodeName(temp.path()));
     qunsetenv("XDG_RUNTIME_DIR");
     if (existed) {
-      QVERIFY(QDir(temp.path()).mkdir(RuntimeName(), QFile::ReadOwner | QFile::WriteOwner |
-                                                         QFile::ExeOwner));
+      QVERIFY(QDir(temp.path())
+                  .mkdir(RuntimeName(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
     {
       const RuntimeDirectory runtime;

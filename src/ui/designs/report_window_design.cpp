@@ -16,13 +16,17 @@ WindowLayout MakeDesign() {
       .font = {"MS Sans Serif", 9.75, false},
       .controls =
           {
-              {.name = report_window::kText, .kind = ControlKind::TextBox,
-               .rect = {0, 360, 4212, 4932}, .tabIndex = 0, .accessibleName = "Report text",
+              {.name = report_window::kText,
+               .kind = ControlKind::TextBox,
+               .rect = {0, 360, 4212, 4932},
+               .tabIndex = 0,
+               .accessibleName = "Report text",
                .multiLine = true},
           },
       .menuBar =
           {
-              {"mnuFile", "&File",
+              {"mnuFile",
+               "&File",
                {{report_window::kPrint, "&Print", {}},
                 {"mnuseparate1", "-", {}},
                 {report_window::kSave, "&Save", {}, MenuCommand::Save},

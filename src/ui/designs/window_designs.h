@@ -21,4 +21,19 @@ inline constexpr char kAppend[] = "mnuAppend";
 inline constexpr char kAppendTo[] = "mnuAppendTo";
 }  // namespace report_window
 
+// The names that the calculators' designs give the menu entries that other
+// code reaches by name.
+namespace loan_menu {
+inline constexpr char kAmortizationTable[] = "mnuAmortTable";
+inline constexpr char kGoToDrawDown[] = "mnuGoToUDDC";
+inline constexpr char kHowTo[] = "mnuHowTo";
+inline constexpr char kAbout[] = "mnuAbout";
+}  // namespace loan_menu
+
+namespace drawdown_menu {
+inline constexpr char kGoToLoan[] = "mnuGoToFC";
+inline constexpr char kWhatIsThis[] = "mnuWhat";
+inline constexpr char kAbout[] = "mnuAbout";
+}  // namespace drawdown_menu
+
 }  // namespace sw::ui

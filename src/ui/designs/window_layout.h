@@ -58,15 +58,28 @@ struct ControlLayout {
 // A single-line text box, announced as `purpose`.
 inline ControlLayout TextBox(std::string name, int tab, std::string purpose, TwipsRect rect,
                              std::string container = "") {
-  return {.name = std::move(name), .kind = ControlKind::TextBox,
-          .container = std::move(container), .rect = rect, .tabIndex = tab,
+  return {.name = std::move(name),
+          .kind = ControlKind::TextBox,
+          .container = std::move(container),
+          .rect = rect,
+          .tabIndex = tab,
           .accessibleName = std::move(purpose)};
 }
 
 // What choosing a menu entry does; menu_commands.h binds each to its handler.
 enum class MenuCommand {
-  None, HowTo, LoanAbout, WhatIsThis, DrawDownAbout, GoToDrawDown, GoToLoan, AmortizationTable,
-  Save, SaveAs, Append, AppendTo,
+  None,
+  HowTo,
+  LoanAbout,
+  WhatIsThis,
+  DrawDownAbout,
+  GoToDrawDown,
+  GoToLoan,
+  AmortizationTable,
+  Save,
+  SaveAs,
+  Append,
+  AppendTo,
 };
 
 struct MenuEntry {

@@ -1,10 +1,10 @@
-#include "ui/report/amortization_table_command.h"
+#include "ui/report_window/amortization_table_command.h"
 
 #include "calculations/field_calculations.h"
 #include "calculations/loan_fields.h"
 #include "ui/designs/window_designs.h"
-#include "ui/report/report_text.h"
-#include "ui/report/report_window.h"
+#include "ui/report_window/report_text.h"
+#include "ui/report_window/report_window.h"
 
 namespace sw::ui {
 
@@ -21,8 +21,7 @@ void ShowAmortizationTable(const FormWindow& loan, FormWindow& report,
   const auto text = [&loan](std::size_t input) {
     return loan.text(kAmortizationTable.inputs[input].control.data()).toStdString();
   };
-  const QString boxText =
-      ToBoxText(AmortizationReport(text(0), text(1), text(2), separators));
+  const QString boxText = ToBoxText(AmortizationReport(text(0), text(1), text(2), separators));
   SetReportText(ReportTextBox(report), boxText);
 }
 

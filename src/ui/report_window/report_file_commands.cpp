@@ -1,4 +1,4 @@
-#include "ui/report/report_file_commands.h"
+#include "ui/report_window/report_file_commands.h"
 
 #include <QEvent>
 #include <QFile>
@@ -8,8 +8,8 @@
 
 #include "report/report_file.h"
 #include "system/save_report.h"
-#include "ui/report/report_text.h"
-#include "ui/report/report_window.h"
+#include "ui/report_window/report_text.h"
+#include "ui/report_window/report_window.h"
 
 namespace sw::ui {
 namespace {
@@ -20,6 +20,24 @@ constexpr char kSaveDialogFilter[] = "*.txt";
 // The name as the user chose it, without the ".txt" a command may add, kept
 // on the window so that it goes when the window is unloaded.
 constexpr char kChosenNameProperty[] = "chosenFileName";
+
+// The message box title and prompt of a failed file command.
+constexpr char kFileFailureTitle[] = "Sumwright";
+
+QString SaveFailurePrompt(const QString& fileName, const QString& reason) {
+  return QStringLiteral("Could not save \"%1\": %2").arg(fileName, reason);
+}
+
+QString AppendFailurePrompt(const QString& fileName, const QString& reason) {
+  return QStringLiteral("Could not append to \"%1\": %2").arg(fileName, reason);
+}
+
+// The title and question before a changed report window closes.
+constexpr char kSaveChangesTitle[] = "Sumwright";
+
+QString SaveChangesPrompt() {
+  return QStringLiteral("The report has been changed.\r\nDo you want to save your changes?");
+}
 
 // The file a command opens for a name the user chose.
 QString FileToOpen(const QString& chosen) {
@@ -81,9 +99,8 @@ bool RunReportFileCommand(FormWindow& report, Dialogs& dialogs, MenuCommand comm
   }
   QPlainTextEdit& box = ReportTextBox(report);
   // The ".txt" is added to the file opened, not to the name remembered.
-  const SavedReport saved =
-      SaveReport(ReportText(box), QFile::encodeName(chosenName).toStdString(),
-                 replace ? WriteMode::Replace : WriteMode::Append);
+  const SavedReport saved = SaveReport(ReportText(box), QFile::encodeName(chosenName).toStdString(),
+                                       replace ? WriteMode::Replace : WriteMode::Append);
   if (saved.failure) {
     const QString fileName = QFile::decodeName(QByteArray::fromStdString(saved.path));
     const QString reason = QString::fromLocal8Bit(saved.failure->c_str());
@@ -98,18 +115,6 @@ bool RunReportFileCommand(FormWindow& report, Dialogs& dialogs, MenuCommand comm
 
 void AskToSaveChangesOnClose(FormWindow& report, Dialogs& dialogs) {
   new AskToSaveChanges(report, dialogs);
-}
-
-QString SaveFailurePrompt(const QString& fileName, const QString& reason) {
-  return QStringLiteral("Could not save \"%1\": %2").arg(fileName, reason);
-}
-
-QString AppendFailurePrompt(const QString& fileName, const QString& reason) {
-  return QStringLiteral("Could not append to \"%1\": %2").arg(fileName, reason);
-}
-
-QString SaveChangesPrompt() {
-  return QStringLiteral("The report has been changed.\r\nDo you want to save your changes?");
 }
 
 }  // namespace sw::ui

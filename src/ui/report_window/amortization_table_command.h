@@ -1,7 +1,7 @@
 #pragma once
 
 #include "numeric/separators.h"
-#include "ui/windows/form_window.h"
+#include "ui/widgets/form_window.h"
 
 namespace sw::ui {
 

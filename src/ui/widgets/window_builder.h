@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "ui/designs/window_layout.h"
-#include "ui/windows/form_window.h"
+#include "ui/widgets/form_window.h"
 
 namespace sw::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/report/report_window.h"
+#include "ui/report_window/report_window.h"
 
 #include <QEvent>
 #include <QLayout>
@@ -7,7 +7,7 @@
 #include <string>
 
 #include "ui/designs/window_designs.h"
-#include "ui/windows/window_placement.h"
+#include "ui/widgets/window_placement.h"
 
 namespace sw::ui {
 namespace {
@@ -39,8 +39,7 @@ void BindReportWindow(FormWindow& window) {
   // The client area gets its size from the window's layout.
   window.layout()->activate();
   new FillContainer(ReportTextBox(window));
-  QObject::connect(&window, &FormWindow::loaded, &window,
-                   [&window] { PlaceAtLeftEdge(window); });
+  QObject::connect(&window, &FormWindow::loaded, &window, [&window] { PlaceAtLeftEdge(window); });
 }
 
 QPlainTextEdit& ReportTextBox(const FormWindow& window) {

@@ -4,12 +4,15 @@
 
 #include "loan/amortization.h"
 
-namespace sw::cli {
+namespace sw {
 
-// A header and one row a month; every number in its shortest round-trip form.
+// The schedule's own numbers for other programs to read: every number in
+// its shortest round-trip form, unrounded and in no locale.
+
+// A header and one row a month.
 void WriteCsv(const Amortization& table, std::ostream& out);
 
 // The inputs, the payment and the rows as one JSON object.
 void WriteJson(const Amortization& table, std::ostream& out);
 
-}  // namespace sw::cli
+}  // namespace sw

@@ -1,4 +1,4 @@
-#include "ui/windows/window_builder.h"
+#include "ui/widgets/window_builder.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -16,8 +16,8 @@
 #include "ui/keyboard/alt_letters.h"
 #include "ui/keyboard/enter_presses_button.h"
 #include "ui/keyboard/multi_line_text_box.h"
-#include "ui/windows/to_qstring.h"
-#include "ui/windows/window_font.h"
+#include "ui/widgets/to_qstring.h"
+#include "ui/widgets/window_font.h"
 
 namespace sw::ui {
 namespace {

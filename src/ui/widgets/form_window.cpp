@@ -1,17 +1,17 @@
-#include "ui/windows/form_window.h"
+#include "ui/widgets/form_window.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHideEvent>
-#include <QShowEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QShowEvent>
 #include <stdexcept>
 
-#include "ui/windows/umbrella_icon.h"
+#include "ui/widgets/umbrella_icon.h"
 
 namespace sw::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/schedule_formats.h"
+#include "report/unrounded_schedule.h"
 
 #include <array>
 #include <charconv>
@@ -6,7 +6,7 @@
 
 #include "loan/amortization.h"
 
-namespace sw::cli {
+namespace sw {
 namespace {
 
 // The shortest text that reads back as exactly this value.
@@ -46,4 +46,4 @@ void WriteJson(const Amortization& table, std::ostream& out) {
   out << "\n]}\n";
 }
 
-}  // namespace sw::cli
+}  // namespace sw

@@ -1,4 +1,4 @@
-#include "ui/windows/umbrella_icon.h"
+#include "ui/widgets/umbrella_icon.h"
 
 #include <QIconEngine>
 #include <QPainter>
@@ -138,13 +138,12 @@ QString SvgPath(const QPainterPath& path, const QColor& colour, const char* tran
 
 QByteArray UmbrellaSvg() {
   const QPainterPath& shape = UmbrellaShape();
-  const QString svg =
-      QStringLiteral(
-          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
-          "viewBox=\"0 0 %1 %1\">\n")
-          .arg(kLargeSize) +
-      SvgPath(shape, kShadow, " transform=\"translate(2 2)\"") + SvgPath(shape, Qt::black, "") +
-      QStringLiteral("</svg>\n");
+  const QString svg = QStringLiteral(
+                          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
+                          "viewBox=\"0 0 %1 %1\">\n")
+                          .arg(kLargeSize) +
+                      SvgPath(shape, kShadow, " transform=\"translate(2 2)\"") +
+                      SvgPath(shape, Qt::black, "") + QStringLiteral("</svg>\n");
   return svg.toUtf8();
 }
 

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "ui/windows/dialogs.h"
+#include "ui/widgets/dialogs.h"
 
 namespace sw::ui {
 

@@ -1,23 +1,20 @@
-#include "ui/report/report_text.h"
+#include "ui/report_window/report_text.h"
 
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-#include "ui/windows/to_qstring.h"
+#include "ui/widgets/to_qstring.h"
 
 namespace sw::ui {
 namespace {
 
 bool IsLineBreak(QChar c) {
-  return c == u'\n' || c == u'\r' || c == QChar::LineSeparator ||
-         c == QChar::ParagraphSeparator;
+  return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
 }  // namespace
 
-QString ToBoxText(std::string_view reportText) {
-  return ToQString(reportText);
-}
+QString ToBoxText(std::string_view reportText) { return ToQString(reportText); }
 
 std::string ToReportText(const QString& boxText) {
   QString report;

@@ -1,4 +1,4 @@
-#include "ui/windows/qt_dialogs.h"
+#include "ui/widgets/qt_dialogs.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -58,8 +58,8 @@ std::optional<QString> QtDialogs::askSaveFileName(QWidget* parent, const QString
   // The same dialog serves appending, where an existing file is the point,
   // so it never asks whether to replace one; saving asks itself, about the
   // file it really writes.
-  const QString chosen = QFileDialog::getSaveFileName(parent, title, proposedName, filter,
-                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+  const QString chosen = QFileDialog::getSaveFileName(parent, title, proposedName, filter, nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
   if (chosen.isEmpty()) return std::nullopt;
   return chosen;
 }

@@ -1,4 +1,4 @@
-#include "ui/windows/window_placement.h"
+#include "ui/widgets/window_placement.h"
 
 #include <QEvent>
 #include <QLayout>
@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "ui/designs/twips.h"
-#include "ui/windows/placement_area.h"
+#include "ui/widgets/placement_area.h"
 
 namespace sw::ui {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/windows/dialogs.h"
-#include "ui/windows/form_window.h"
+#include "ui/widgets/dialogs.h"
+#include "ui/widgets/form_window.h"
 
 namespace sw::ui {
 
@@ -21,13 +21,5 @@ bool RunReportFileCommand(FormWindow& report, Dialogs& dialogs, MenuCommand comm
 // Closing the report window while its text holds changes that were not
 // written to a file since the text was set asks whether to save them first.
 void AskToSaveChangesOnClose(FormWindow& report, Dialogs& dialogs);
-
-// The message box title and prompt of a failed file command.
-inline constexpr char kFileFailureTitle[] = "Sumwright";
-QString SaveFailurePrompt(const QString& fileName, const QString& reason);
-QString AppendFailurePrompt(const QString& fileName, const QString& reason);
-// The title and question before a changed report window closes.
-inline constexpr char kSaveChangesTitle[] = "Sumwright";
-QString SaveChangesPrompt();
 
 }  // namespace sw::ui

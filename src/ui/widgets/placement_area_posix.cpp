@@ -1,6 +1,6 @@
 #include <QScreen>
 
-#include "ui/windows/placement_area.h"
+#include "ui/widgets/placement_area.h"
 
 namespace sw::ui {
 

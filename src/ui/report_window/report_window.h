@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/windows/form_window.h"
+#include "ui/widgets/form_window.h"
 
 class QPlainTextEdit;
 

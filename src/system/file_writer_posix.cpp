@@ -6,13 +6,12 @@
 
 #include <cerrno>
 #include <climits>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <random>
 
 #include "system/posix_file_calls.h"
+#include "system/twin_suffix.h"
 
 namespace sw {
 namespace {
@@ -87,19 +86,11 @@ std::string FolderOf(const std::string& path) {
   return folder.empty() ? std::string(".") : folder.string();
 }
 
-constexpr std::size_t kTwinSuffixLength = 7;  // "." and six random characters
-
 // A new file beside the target, named like it with a random suffix and
 // created with mode 0666 less the umask, as any new file would be.
 int CreateTwin(const std::string& target, std::string& twin) {
-  static constexpr std::string_view kCharacters =
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-  std::random_device random;
-  std::uniform_int_distribution<std::size_t> pick(0, kCharacters.size() - 1);
-  constexpr int kAttempts = 100;
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    twin = target + '.';
-    while (twin.size() < target.size() + kTwinSuffixLength) twin += kCharacters[pick(random)];
+  for (int attempt = 0; attempt < kTwinAttempts; ++attempt) {
+    twin = target + TwinSuffix();
     const int fd = ::open(twin.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -131,8 +122,8 @@ struct SwapOutcome {
   std::optional<std::string> failure;
 };
 
-SwapOutcome SwapInCopy(const std::string& target, const struct stat* old,
-                       std::string_view bytes, const FileCalls& calls) {
+SwapOutcome SwapInCopy(const std::string& target, const struct stat* old, std::string_view bytes,
+                       const FileCalls& calls) {
   std::string twin;
   FileDescriptor fd{CreateTwin(target, twin)};
   if (!fd.valid()) return {true, SystemReason()};
@@ -220,7 +211,5 @@ std::optional<std::string> WriteReportFile(const std::string& path, std::string_
 }
 
 bool NamesNoFile(std::string_view path) { return path.empty() || path.ends_with('/'); }
-
-void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace sw

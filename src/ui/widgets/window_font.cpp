@@ -1,4 +1,4 @@
-#include "ui/windows/window_font.h"
+#include "ui/widgets/window_font.h"
 
 #include <QFontDatabase>
 #include <QStringList>
